@@ -1,0 +1,25 @@
+#pragma once
+// Inches to display text under the main window's current output options.
+//   FormatDimension(40.5)  -> 3'4-1/2"  (fractional, 1/16, feet and inches)
+//   FormatDimension(-4.5)  -> -0'4-1/2" (the sign survives a zero foot)
+//   FormatDimension(1.2)   -> 0'1-3/16" (the fraction stays on the 1/16 grid)
+//   FormatDimension(47.999)-> 3'12"     (no carry from inches to feet)
+//   FormatDimension(40.5)  -> 3.38'     (decimal, 2 places, feet)
+#include <cstdint>
+#include <string>
+
+#include "engine/options.h"
+
+namespace spanwright::mdlDisplay {
+
+// The pending operator: 0 none, 1 add, 2 subtract, 3 multiply, 4 divide.
+extern std::int32_t lngOperator;
+
+std::string FormatDimension(const double& value, const OutputOptions& options);
+std::string FormatFractional(const double& value, const OutputOptions& options);
+std::string FormatDecimal(const double& value, const OutputOptions& options);
+
+// FractionText(8, 16) -> "1/2"; FractionText(5, 10) -> "1/2"; N <= 0 is not reduced.
+std::string FractionText(double numerator, double denominator);
+
+}  // namespace spanwright::mdlDisplay

@@ -1,0 +1,28 @@
+#pragma once
+// Qt key events to the keyboard map's virtual key code and Shift state, by
+// the character the key produces, so every layout types what its keys show.
+// This is the one table; nothing else translates keys.
+//   '7'                      -> {55, 0}      keypad '7'        -> {103, 0}
+//   '*' (Shift+8 on US)      -> {56, 1}      keypad '*'        -> {106, 0}
+//   '"' (any layout)         -> {222, 1}     '\''              -> {222, 0}
+//   '+'                      -> {187, 1}     '='               -> {187, 0}
+//   keypad ',' (German)      -> {110, 0}     'f' or 'F'        -> {70, 0}
+//   Shift+& on French ("1")  -> {49, 0}      Shift+1 on US ("!") -> {0, 0}
+//   Ctrl+C                   -> {67, 2}      Ctrl+Shift+C      -> {67, 3}
+//   Return, keypad Enter     -> {13, 0}      the Shift key     -> {16, 1}
+#include <Qt>
+#include <QString>
+
+class QKeyEvent;
+
+namespace spanwright::platform {
+
+struct VirtualKey {
+    int KeyCode = 0;  // 0: a key the table does not know
+    int Shift = 0;    // 1 Shift, 2 Ctrl, 4 Alt, added together
+};
+
+VirtualKey TranslateKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
+VirtualKey TranslateKey(const QKeyEvent& event);
+
+}  // namespace spanwright::platform

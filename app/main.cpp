@@ -1,0 +1,31 @@
+// The program's entry: one running copy per user, then the main window.
+//   first start  -> the calculator window; later starts while it runs end
+//                   at once (status 0, no setting written) and bring it to
+//                   the front.
+#include <QApplication>
+#include <QCoreApplication>
+
+#include "main_window/frmMain.h"
+#include "platform/pictures.h"
+#include "platform/single_instance.h"
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setOrganizationName(QStringLiteral("Ostrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Spanwright"));
+
+    spanwright::platform::SingleInstance instance;
+    if (!instance.Claim()) {
+        const QCoreApplication core(argc, argv);
+        instance.NotifyRunning();
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(spanwright::platform::AppIcon());
+    spanwright::frmMain form;
+    QObject::connect(&instance, &spanwright::platform::SingleInstance::RaiseRequested, &form,
+                     [&form] { form.BringToFront(); });
+    instance.Listen();
+    form.Form_Load();
+    return QApplication::exec();
+}

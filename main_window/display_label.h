@@ -1,0 +1,23 @@
+#pragma once
+// A label that screen readers can read and follow. Its accessible interface
+// carries a fixed name and the caption through the text interface, and every
+// change of the caption raises a text-update event.
+//   DisplayLabel d(QStringLiteral("Display"));
+//   d.setText("3'4-1/2\"")  -> accessible name "Display", text(0, 8) "3'4-1/2\"",
+//                              one TextUpdated event (old "", new "3'4-1/2\"")
+//   d.setText("3'4-1/2\"")  -> no event: nothing changed
+// setText hides QLabel::setText: write the caption through a DisplayLabel,
+// never through a QLabel pointer, or the event is lost.
+#include <QLabel>
+
+namespace spanwright {
+
+class DisplayLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit DisplayLabel(const QString& accessibleName, QWidget* parent = nullptr);
+
+    void setText(const QString& text);
+};
+
+}  // namespace spanwright

@@ -1,0 +1,160 @@
+#pragma once
+// The calculator's main window: display row, keypad, function buttons and
+// the options panel, with the calculator's state and its start-up and
+// shut-down. Controls are public members under their designed names.
+//   frmMain w; w.Form_Load();   first run, no settings:
+//     lblDisplay "0", fractional, cmbFormat 1 "Feet and Inches",
+//     cmbRound 4 "1/16 Inch", chkRound checked and disabled, short window,
+//     cmdOptions "Show Options", lngListCount 10
+//   w.cmdOptions_Click()        -> tall window, "Hide Options"
+//   w.optOutput[1]->setChecked(true) -> decimal lists, chkRound enabled
+//   w.close()                   -> "Top", "Left", "ShowOptions", "Output",
+//                                  "Format", "Round", "RoundOn", "Square" written
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "engine/options.h"
+#include "platform/registry_store.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace spanwright::platform {
+class PictureBox;
+}
+
+namespace spanwright {
+
+class frmMain : public QWidget, public OutputOptions, public CalculatorHost {
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Client heights in twips: the short window ends below the keypad, the
+    // tall one shows Frame1 (outer heights 2215 and 3645 with the old frame).
+    static constexpr int kShortHeightTwips = 1785;
+    static constexpr int kTallHeightTwips = 3215;
+    static constexpr int kClientWidthTwips = 4470;
+
+    // Display row.
+    platform::PictureBox* Picture1 = nullptr;
+    QLabel* lblDisplay = nullptr;
+    QLabel* lblSpacer = nullptr;
+    QLabel* lblSquare = nullptr;
+
+    // Keypad; cmdNum is indexed by the digit it carries.
+    std::array<QPushButton*, 10> cmdNum{};
+    QPushButton* cmdNeg = nullptr;
+    QPushButton* cmdDot = nullptr;
+    QPushButton* cmdDivide = nullptr;
+    QPushButton* cmdMultiply = nullptr;
+    QPushButton* cmdSubtract = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdFeet = nullptr;
+    QPushButton* cmdInches = nullptr;
+    QPushButton* cmdFraction = nullptr;
+    QPushButton* cmdEquals = nullptr;
+
+    // Function buttons.
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdAC = nullptr;
+    QPushButton* cmdPaste = nullptr;
+    QPushButton* cmdClipboard = nullptr;
+    QPushButton* cmdStair = nullptr;
+    QPushButton* cmdOptions = nullptr;
+    QPushButton* cmdHistory = nullptr;
+    QPushButton* cmdStore = nullptr;
+    QPushButton* cmdRecall = nullptr;
+    QPushButton* cmdAbout = nullptr;
+
+    // Options panel.
+    QGroupBox* Frame1 = nullptr;
+    std::array<QRadioButton*, 2> optOutput{};
+    QCheckBox* chkRound = nullptr;
+    QCheckBox* chkSquare = nullptr;
+    QComboBox* cmbFormat = nullptr;
+    QComboBox* cmbRound = nullptr;
+
+    // Calculator state.
+    bool blnNewExpresion = false;
+    bool blnShowOptions = false;
+    std::int32_t lngListCount = 0;
+    bool blnHistVisible = false;
+    std::unique_ptr<platform::RegistryStore> objRegistry;
+
+    // Life cycle (frmMain_lifecycle.cpp).
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+
+    // Options panel (frmMain_options.cpp).
+    void cmdOptions_Click();
+    void optOutput_Click(std::int16_t Index);
+    void FillFormatList(std::int16_t mode);
+    void chkSquare_Click();
+    void chkRound_Click();
+    void cmbFormat_Click();
+
+    // Equals and clear all (frmMain_engine.cpp). The _Click handlers are what
+    // buttons and other handlers call; the _Act parts do the work.
+    void cmdEquals_Click();
+    void cmdEquals_Act();
+    void cmdAC_Click();
+    void cmdAC_Act();
+
+    // Gives the keyboard focus back to the window, as every handler ends.
+    void FocusBack();
+    // Brings the window to the front and activates it (a second start asked).
+    void BringToFront();
+
+    // OutputOptions: read from the controls at every call.
+    bool FractionalSelected() const override;
+    bool DecimalSelected() const override;
+    int FormatPosition() const override;
+    int SquareValue() const override;
+    int RoundValue() const override;
+    int RoundPosition() const override;
+
+    // CalculatorHost.
+    void SetSquareTag(const std::string& tag) override;
+    void ReportError(int number, const std::string& description) override;
+    void ClearAll() override;
+
+    // The client heights in pixels after any growth for wider fonts.
+    int ShortHeight() const { return shortHeight_; }
+    int TallHeight() const { return tallHeight_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // frmMain_layout.cpp
+    void BuildDisplayRow();
+    void BuildKeypad();
+    void BuildFunctionButtons();
+    void BuildOptionsPanel();
+    void FitCaptions();
+    void ConnectHandlers();
+
+    // frmMain_lifecycle.cpp
+    platform::RegistryStore& Registry();
+    void RestorePosition();
+    void SetPanelShown(bool shown);
+
+    int clientWidth_ = 0;
+    int shortHeight_ = 0;
+    int tallHeight_ = 0;
+    bool loaded_ = false;
+};
+
+}  // namespace spanwright

@@ -1,0 +1,258 @@
+// Builds every control at its designed twips position, with its caption,
+// font, tooltip and accessible name, then grows the few whose caption the
+// free fonts make wider or taller than the designed box.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "frmMain.h"
+#include "platform/picture_box.h"
+#include "platform/pictures.h"
+#include "platform/twips.h"
+
+namespace spanwright {
+namespace {
+
+using platform::KeyPicture;
+using platform::TwipsRect;
+
+// Regular or bold 8.25-point type in the desktop's sans-serif face.
+QFont SansFont(qreal points, bool bold) {
+    QFont font = QWidget().font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// "Arial": its metric twin Liberation Sans where Arial itself is missing.
+QFont ArialFont(qreal points, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void Describe(QWidget* widget, const QString& name, const QString& description) {
+    widget->setAccessibleName(name);
+    widget->setAccessibleDescription(description);
+}
+
+QPushButton* PictureKey(QWidget* parent, KeyPicture picture, QRect rect, const QString& tooltip,
+                        const QString& name) {
+    auto* button = new QPushButton(parent);
+    button->setGeometry(rect);
+    button->setIcon(platform::KeyIcon(picture));
+    button->setIconSize(platform::kKeyPictureSize);
+    button->setToolTip(tooltip);
+    Describe(button, name, tooltip.trimmed());
+    return button;
+}
+
+QPushButton* CaptionKey(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
+                        const QString& tooltip, const QString& name, const QString& description) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(rect);
+    button->setFont(font);
+    if (!tooltip.isEmpty()) button->setToolTip(tooltip);
+    Describe(button, name, tooltip.isEmpty() ? description : tooltip.trimmed());
+    return button;
+}
+
+void BlackLabel(QLabel* label, const QFont& font, Qt::Alignment alignment) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, QColor(0, 192, 0));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    label->setFont(font);
+    label->setAlignment(alignment);
+}
+
+// Grows a box to `need`, widening to the right; a taller box grows about its
+// middle, so its caption stays on the designed line.
+void GrowTo(QWidget* widget, QSize need) {
+    QRect r = widget->geometry();
+    if (need.width() > r.width()) r.setWidth(need.width());
+    if (need.height() > r.height()) {
+        const int extra = need.height() - r.height();
+        r.setTop(r.top() - extra / 2);
+        r.setHeight(need.height());
+    }
+    widget->setGeometry(r);
+}
+
+// A push button's caption fits when it clears the two-pixel bevel and a
+// pixel of air on each side.
+QSize CaptionNeed(const QPushButton* button, const QStringList& captions) {
+    const QFontMetrics metrics(button->font());
+    int width = 0;
+    for (const QString& caption : captions) width = std::max(width, metrics.horizontalAdvance(caption));
+    return {width + 8, metrics.height() + 4};
+}
+
+}  // namespace
+
+void frmMain::BuildDisplayRow() {
+    Picture1 = new platform::PictureBox(this);
+    Picture1->setGeometry(TwipsRect(60, 60, 345, 330));
+    Describe(Picture1, QStringLiteral("Pending operator"),
+             QStringLiteral("The operator that the next operator or equals key applies"));
+
+    lblDisplay = new QLabel(this);
+    lblDisplay->setGeometry(TwipsRect(405, 60, 3615, 330));
+    BlackLabel(lblDisplay, SansFont(12, true), Qt::AlignRight | Qt::AlignVCenter);
+    Describe(lblDisplay, QStringLiteral("Display"), QStringLiteral("The entry or the last result"));
+
+    lblSpacer = new QLabel(this);
+    lblSpacer->setGeometry(TwipsRect(4020, 60, 375, 120));
+    BlackLabel(lblSpacer, SansFont(8.25, false), Qt::AlignCenter);
+    lblSpacer->setAccessibleName(QStringLiteral("Spacer"));
+
+    lblSquare = new QLabel(this);
+    lblSquare->setGeometry(TwipsRect(4020, 180, 375, 210));
+    BlackLabel(lblSquare, SansFont(8.25, true), Qt::AlignCenter);
+    Describe(lblSquare, QStringLiteral("Square units"), QStringLiteral("sqFt or sqIn after a product in square units"));
+}
+
+void frmMain::BuildKeypad() {
+    const QFont digitFont = ArialFont(8.25, true);
+    struct Place { int left, top; };
+    static constexpr Place kByDigit[10] = {{90, 1455}, {90, 510},  {450, 510},  {810, 510},
+                                           {90, 825},  {450, 825}, {810, 825},  {90, 1140},
+                                           {450, 1140}, {810, 1140}};
+    for (int digit = 0; digit < 10; ++digit) {
+        const QString caption = QString::number(digit);
+        cmdNum[static_cast<std::size_t>(digit)] =
+            CaptionKey(this, caption, TwipsRect(kByDigit[digit].left, kByDigit[digit].top, 330, 285),
+                       digitFont, QString(), caption, QStringLiteral("Digit ") + caption);
+    }
+    cmdDot = CaptionKey(this, QStringLiteral("."), TwipsRect(810, 1455, 330, 285), digitFont, QString(),
+                        QStringLiteral("Decimal point"), QStringLiteral("Decimal point"));
+
+    auto key = [this](KeyPicture picture, int left, int top, const char* tooltip, const char* name) {
+        return PictureKey(this, picture, TwipsRect(left, top, 330, 285), QString::fromLatin1(tooltip),
+                          QString::fromLatin1(name));
+    };
+    cmdNeg = key(KeyPicture::Neg, 450, 1455, "Negative/Positive - Keyboard = N ", "Change sign");
+    cmdDivide = key(KeyPicture::Divide, 1215, 510, "Divide (or Fraction Seperator)", "Divide");
+    cmdMultiply = key(KeyPicture::Multiply, 1215, 825, "Multiply", "Multiply");
+    cmdSubtract = key(KeyPicture::Subtract, 1215, 1140, "Subtract", "Subtract");
+    cmdAdd = key(KeyPicture::Add, 1215, 1455, "Add", "Add");
+    cmdFeet = key(KeyPicture::Feet, 1620, 510, "Feet Keyboard = ' ", "Feet mark");
+    cmdInches = key(KeyPicture::Inches, 1620, 825, "Inches Keyboard = \" ", "Inch mark");
+    cmdFraction = key(KeyPicture::Fraction, 1620, 1140, "Begin a fraction - Keyboard = F ", "Begin a fraction");
+    cmdEquals = key(KeyPicture::Equals, 1620, 1455, "Caculate - Keyboard=Enter ", "Equals");
+}
+
+void frmMain::BuildFunctionButtons() {
+    const QFont regular = SansFont(8.25, false);
+    const QFont boldArial = ArialFont(8.25, true);
+
+    cmdBack = PictureKey(this, KeyPicture::Back, TwipsRect(2100, 510, 405, 285),
+                         QStringLiteral("Backspace - Keyboard = Backspace "), QStringLiteral("Backspace"));
+    cmdDelete = CaptionKey(this, QStringLiteral("CE"), TwipsRect(2550, 510, 405, 285), boldArial,
+                           QStringLiteral("Clear Expresion - Keyboard = Del "), QStringLiteral("Clear entry"), {});
+    cmdAC = CaptionKey(this, QStringLiteral("AC"), TwipsRect(3000, 510, 405, 285), boldArial,
+                       QStringLiteral("Clear All - Keyboard = Del Del "), QStringLiteral("Clear all"), {});
+    cmdPaste = PictureKey(this, KeyPicture::Paste, TwipsRect(2550, 810, 405, 285),
+                          QStringLiteral("Paste text from the Clipboard to the display - Keyboard = Ctrl+V"),
+                          QStringLiteral("Paste"));
+    cmdClipboard = PictureKey(this, KeyPicture::Clipboard, TwipsRect(3000, 810, 405, 285),
+                              QStringLiteral("Copy Display to the Clipboard - Keyboard = Ctrl+C"),
+                              QStringLiteral("Copy"));
+    cmdStair = CaptionKey(this, QStringLiteral("Stair Calculator"), TwipsRect(2100, 1140, 1305, 285), regular,
+                          QString(), QStringLiteral("Stair Calculator"),
+                          QStringLiteral("Open the stair calculator"));
+    cmdOptions = CaptionKey(this, QStringLiteral("Show Options"), TwipsRect(2100, 1455, 1305, 285), regular,
+                            QString(), QStringLiteral("Options"),
+                            QStringLiteral("Show or hide the output options"));
+    cmdHistory = CaptionKey(this, QStringLiteral("History"), TwipsRect(3510, 510, 870, 285), regular,
+                            QStringLiteral("Display/hide history list"), QStringLiteral("History"), {});
+    cmdStore = CaptionKey(this, QStringLiteral("Store"), TwipsRect(3510, 825, 870, 285), regular,
+                          QStringLiteral("Store the value currently in the display"), QStringLiteral("Store"), {});
+    cmdRecall = CaptionKey(this, QStringLiteral("Recall"), TwipsRect(3510, 1140, 870, 285), regular,
+                           QStringLiteral("Recall a stored value"), QStringLiteral("Recall"), {});
+    cmdAbout = CaptionKey(this, QStringLiteral("About"), TwipsRect(3510, 1455, 870, 285), regular,
+                          QStringLiteral("Dislplay information about Spanwright"), QStringLiteral("About"), {});
+}
+
+void frmMain::BuildOptionsPanel() {
+    const QFont regular = SansFont(8.25, false);
+    Frame1 = new QGroupBox(QStringLiteral("Output Format"), this);
+    Frame1->setGeometry(TwipsRect(90, 1815, 4290, 1350));
+    Frame1->setFont(regular);
+    Frame1->setAccessibleName(QStringLiteral("Output Format"));
+
+    optOutput[0] = new QRadioButton(QStringLiteral("Fractional"), Frame1);
+    optOutput[0]->setGeometry(TwipsRect(135, 285, 1185, 195));
+    Describe(optOutput[0], QStringLiteral("Fractional"), QStringLiteral("Results in feet, inches and fractions of an inch"));
+    optOutput[1] = new QRadioButton(QStringLiteral("Decimal"), Frame1);
+    optOutput[1]->setGeometry(TwipsRect(1320, 285, 960, 195));
+    Describe(optOutput[1], QStringLiteral("Decimal"), QStringLiteral("Results as decimal numbers"));
+
+    chkRound = new QCheckBox(QStringLiteral("Round to Nearest"), Frame1);
+    chkRound->setGeometry(TwipsRect(2460, 300, 1680, 195));
+    Describe(chkRound, QStringLiteral("Round to Nearest"), QStringLiteral("Round results to the step chosen in the rounding list"));
+
+    cmbFormat = new QComboBox(Frame1);
+    cmbFormat->setGeometry(TwipsRect(135, 555, 2220, 315));
+    Describe(cmbFormat, QStringLiteral("Format"), QStringLiteral("The units results are written in"));
+    cmbRound = new QComboBox(Frame1);
+    cmbRound->setGeometry(TwipsRect(2475, 555, 1680, 315));
+    Describe(cmbRound, QStringLiteral("Rounding"), QStringLiteral("The step results are rounded to"));
+
+    chkSquare = new QCheckBox(QStringLiteral("Show result in square feet or square Inches"), Frame1);
+    chkSquare->setGeometry(TwipsRect(150, 990, 3975, 225));
+    Describe(chkSquare, QStringLiteral("Square units"), QStringLiteral("Show a product in square feet or square inches"));
+
+    for (QWidget* w : std::initializer_list<QWidget*>{optOutput[0], optOutput[1], chkRound, cmbFormat, cmbRound, chkSquare})
+        w->setFont(regular);
+}
+
+// Where a free font is wider than the designed box, the box grows by the
+// least that fits; a wider button column pushes the column right of it
+// (keeping the designed gap), and the window, display row and frame widen
+// with it, keeping their designed right margins.
+void frmMain::FitCaptions() {
+    for (QWidget* box : std::initializer_list<QWidget*>{optOutput[0], optOutput[1], chkRound, chkSquare})
+        GrowTo(box, box->sizeHint());
+    for (QComboBox* list : {cmbFormat, cmbRound})
+        if (list->sizeHint().height() > list->height()) list->resize(list->width(), list->sizeHint().height());
+
+    for (QPushButton* button : {cmdDelete, cmdAC, cmdHistory, cmdStore, cmdRecall, cmdAbout, cmdStair})
+        GrowTo(button, CaptionNeed(button, {button->text()}));
+    GrowTo(cmdOptions, CaptionNeed(cmdOptions, {QStringLiteral("Show Options"), QStringLiteral("Hide Options")}));
+    for (QPushButton* button : cmdNum) GrowTo(button, CaptionNeed(button, {button->text()}));
+
+    const int columnGap = platform::Twips(3510 - 3405);
+    const int push = std::max(cmdStair->geometry().right(), cmdOptions->geometry().right()) + 1 + columnGap -
+                     cmdHistory->x();
+    if (push > 0)
+        for (QPushButton* button : {cmdHistory, cmdStore, cmdRecall, cmdAbout}) button->move(button->x() + push, button->y());
+
+    const int margin = platform::Twips(kClientWidthTwips - 4380);
+    int frameNeed = Frame1->width();
+    for (QWidget* child : Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        frameNeed = std::max(frameNeed, child->geometry().right() + 1 + 4);
+    int width = platform::Twips(kClientWidthTwips);
+    width = std::max(width, cmdAbout->geometry().right() + 1 + margin);
+    width = std::max(width, Frame1->x() + frameNeed + margin);
+
+    const int wider = width - platform::Twips(kClientWidthTwips);
+    lblDisplay->resize(lblDisplay->width() + wider, lblDisplay->height());
+    lblSpacer->move(lblSpacer->x() + wider, lblSpacer->y());
+    lblSquare->move(lblSquare->x() + wider, lblSquare->y());
+    Frame1->resize(width - margin - Frame1->x(), Frame1->height());
+
+    clientWidth_ = width;
+    shortHeight_ = platform::Twips(kShortHeightTwips);
+    tallHeight_ = std::max(platform::Twips(kTallHeightTwips), Frame1->geometry().bottom() + 1 + platform::Twips(45));
+}
+
+}  // namespace spanwright

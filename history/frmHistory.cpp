@@ -1,0 +1,151 @@
+#include "frmHistory.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTextCursor>
+#include <algorithm>
+
+#include "history/history_export.h"
+#include "history/saved_position.h"
+#include "platform/message_box.h"
+#include "platform/twips.h"
+#include "settings/settings.h"
+
+namespace spanwright {
+namespace {
+using platform::Twips;
+
+// Text1's margins inside the client area below the menu bar.
+constexpr int kMarginLeftTop = 45;
+constexpr int kMarginRightBottom = 60;
+// The client area the window is designed with.
+constexpr int kClientWidth = 3405;
+constexpr int kClientHeight = 4800;
+
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir(documents).exists()) return documents;
+    return QDir::homePath();
+}
+
+QString DefaultSaveDialog(QWidget* parent, const frmHistory::SaveRequest& request) {
+    return QFileDialog::getSaveFileName(parent, request.title,
+                                        QDir(request.folder).filePath(request.fileName),
+                                        request.filter);
+}
+}  // namespace
+
+frmHistory::frmHistory(QWidget* parent) : QMainWindow(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("History - Spanwright"));
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuExport = mnuFile->addAction(QStringLiteral("Export to File..."));
+    Space1 = mnuFile->addSeparator();
+    mnuClose = mnuFile->addAction(QStringLiteral("Close"));
+    mnuClear = menuBar()->addAction(QStringLiteral("Clear"));
+    connect(mnuExport, &QAction::triggered, this, [this] { mnuExport_Click(); });
+    connect(mnuClose, &QAction::triggered, this, [this] { mnuClose_Click(); });
+    connect(mnuClear, &QAction::triggered, this, [this] { mnuClear_Click(); });
+
+    // No layout: Form_Resize places Text1 whenever the window's size changes.
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    Text1 = new QPlainTextEdit(client);
+    Text1->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_ = std::make_unique<history::HistoryText>(Text1->document());
+
+    resize(Twips(kClientWidth), Twips(kClientHeight) + menuBar()->sizeHint().height());
+    Form_Resize();
+    Form_Load();
+}
+
+frmHistory::~frmHistory() = default;
+
+void frmHistory::Form_Load() {
+    // Locked: the user can scroll, select (mouse or keyboard) and copy, not type.
+    Text1->setReadOnly(true);
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    // Each edge on its own: a missing or unreadable one keeps the place the
+    // window system chooses. The result is used only if the window can
+    // still be seen there.
+    QPoint place = pos();
+    bool found = false;
+    if (const auto top = history::SavedEdgePixels(settings::Read(store_, settings::key::HistTop))) {
+        place.setY(*top);
+        found = true;
+    }
+    if (const auto left = history::SavedEdgePixels(settings::Read(store_, settings::key::HistLeft))) {
+        place.setX(*left);
+        found = true;
+    }
+    if (!found) return;
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(screen->availableGeometry());
+    if (history::ShowsOnAScreen(QRect(place, frameGeometry().size()), screens)) move(place);
+}
+
+void frmHistory::Form_Unload() {
+    settings::Write(store_, settings::key::HistTop, QString::number(platform::ToTwips(y())));
+    settings::Write(store_, settings::key::HistLeft, QString::number(platform::ToTwips(x())));
+}
+
+void frmHistory::Form_Resize() {
+    // The client area below the menu bar. Taken from the window itself: when
+    // nothing is left below the menu bar, the layout stops resizing the
+    // central widget, but Text1 must still shrink to nothing.
+    const QSize client(width(), std::max(0, height() - menuBar()->height()));
+    const int margin = Twips(kMarginLeftTop) + Twips(kMarginRightBottom);
+    Text1->setGeometry(Twips(kMarginLeftTop), Twips(kMarginLeftTop),
+                       std::max(0, client.width() - margin), std::max(0, client.height() - margin));
+}
+
+void frmHistory::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmHistory::Append(const QString& s) { text_->Append(s); }
+
+void frmHistory::RemoveLast(qsizetype n) { text_->RemoveLast(n); }
+
+void frmHistory::ShowLastLine() {
+    QTextCursor cursor = Text1->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    Text1->setTextCursor(cursor);
+    Text1->ensureCursorVisible();
+}
+
+void frmHistory::mnuClear_Click() { text_->Clear(); }
+
+void frmHistory::mnuClose_Click() { hide(); }
+
+void frmHistory::SetSaveDialog(SaveDialog dialog) { dialog_ = std::move(dialog); }
+
+void frmHistory::mnuExport_Click() {
+    const SaveRequest request{QStringLiteral("Export History List to a File..."), DocumentsFolder(),
+                              QStringLiteral("History.txt"), QStringLiteral("*.txt")};
+    const QString chosen = dialog_ ? dialog_(this, request) : DefaultSaveDialog(this, request);
+    if (chosen.isEmpty()) return;
+
+    const QString path = history::ExportPath(chosen);
+    const history::ExportResult result = history::WriteHistoryFile(path, Text());
+    if (!result.ok) {
+        platform::MessageBox::Show(
+            QStringLiteral("The history could not be exported to \"%1\".\n\n%2")
+                .arg(QDir::toNativeSeparators(path), result.reason),
+            platform::MessageIcon::Exclamation, QStringLiteral("Spanwright"), this);
+    }
+}
+
+}  // namespace spanwright

@@ -1,0 +1,83 @@
+#pragma once
+// The history window: the CR-LF record of the calculations in a read-only
+// box, with File > "Export to File...", File > "Close" and "Clear".
+//
+// The recorder changes the text only through this API; each call costs the
+// same with 10 lines or 100,000:
+//   Append("5\r\n+ ")  on ""             -> Text() "5\r\n+ "    Length() 5
+//   Append("3")                          -> Text() "5\r\n+ 3"   Length() 6
+//   on "5\r\n+ ": RemoveLast(2), Append("- ") -> "5\r\n- "  (an operator swapped)
+//   RemoveLast(2) on "-"                 -> nothing removed (n beyond Length())
+//   ShowLastLine()                       -> the box's cursor at the end, last line in view
+// Clear (the "Clear" menu) empties it: Text() "", Length() 0.
+//
+// Life: the main window creates it hidden at its start (the constructor runs
+// Form_Load, which restores the saved "HistTop"/"HistLeft"), shows and hides
+// it, and calls Form_Unload when it closes, which saves the position.
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "history/history_text.h"
+#include "platform/registry_store.h"
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+
+namespace spanwright {
+
+class frmHistory : public QMainWindow {
+    Q_OBJECT
+public:
+    // What the save dialog is asked for: title "Export History List to a
+    // File...", the user's documents folder (else home), "History.txt", "*.txt".
+    struct SaveRequest {
+        QString title;
+        QString folder;
+        QString fileName;
+        QString filter;
+    };
+    // Returns the chosen path, or the empty text when the user cancels.
+    using SaveDialog = std::function<QString(QWidget* parent, const SaveRequest& request)>;
+
+    explicit frmHistory(QWidget* parent = nullptr);
+    ~frmHistory() override;
+
+    // The recorder's API (see the examples above).
+    void Append(const QString& s);
+    void RemoveLast(qsizetype n);
+    qsizetype Length() const { return text_->Length(); }
+    const QString& Text() const { return text_->Text(); }
+    void ShowLastLine();
+
+    // Saves the window's top and left edges, in twips, shown or hidden.
+    void Form_Unload();
+
+    void mnuExport_Click();
+    void mnuClose_Click();
+    void mnuClear_Click();
+
+    // Replaces the save dialog (tests); an empty one restores QFileDialog.
+    void SetSaveDialog(SaveDialog dialog);
+
+    QPlainTextEdit* Text1 = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* Space1 = nullptr;
+    QAction* mnuClose = nullptr;
+    QAction* mnuClear = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Resize();
+
+    std::unique_ptr<history::HistoryText> text_;
+    platform::RegistryStore store_;
+    SaveDialog dialog_;
+};
+
+}  // namespace spanwright

@@ -28,6 +28,15 @@ Split SplitFeet(double value, int d) {
     s.F = std::trunc(x);
     s.R = (x - s.F) * 12;
     s.negative = value < 0;
+    // Sounder than written: rounding x to d places moves a remainder by up to
+    // 6E-9 inches, which decides exact ties the wrong way (0.025 at two
+    // places showed 0.02; 3/256 at 1/128 showed 1/128). Where the remainder
+    // is not zero, take it from the value itself when the two agree within
+    // that noise and in sign; the feet and every other result stay as written.
+    const double exact = value - s.F * 12;
+    if (s.R != 0 && std::fabs(exact - s.R) <= 1e-7 && std::signbit(exact) == std::signbit(s.R) && exact != 0) {
+        s.R = exact;
+    }
     return s;
 }
 

@@ -8,7 +8,8 @@ StairOpener::StairOpener(StairVariables& vars, const OutputOptions& options)
 StairOpener::~StairOpener() { Unload(); }
 
 frmStair* StairOpener::Open() {
-    if (!window_) {
+    const bool loaded = !window_.isNull();
+    if (!loaded) {
         // No parent: a top-level window of its own that the main window does
         // not own or keep in front; closing it destroys it.
         window_ = new frmStair(vars_, options_);
@@ -16,7 +17,7 @@ frmStair* StairOpener::Open() {
     }
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
     window_->show();
-    window_->raise();
+    if (loaded) window_->raise();
     window_->activateWindow();
     return window_;
 }

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "engine/options.h"
+#include "main_window/display_label.h"
 #include "platform/registry_store.h"
 
 class QCheckBox;
@@ -32,6 +33,8 @@ class PictureBox;
 
 namespace spanwright {
 
+class frmHistory;
+
 class frmMain : public QWidget, public OutputOptions, public CalculatorHost {
 public:
     explicit frmMain(QWidget* parent = nullptr);
@@ -45,9 +48,9 @@ public:
 
     // Display row.
     platform::PictureBox* Picture1 = nullptr;
-    QLabel* lblDisplay = nullptr;
+    DisplayLabel* lblDisplay = nullptr;
     QLabel* lblSpacer = nullptr;
-    QLabel* lblSquare = nullptr;
+    DisplayLabel* lblSquare = nullptr;
 
     // Keypad; cmdNum is indexed by the digit it carries.
     std::array<QPushButton*, 10> cmdNum{};
@@ -103,8 +106,8 @@ public:
     void chkRound_Click();
     void cmbFormat_Click();
 
-    // Equals and clear all (frmMain_engine.cpp). The _Click handlers are what
-    // buttons and other handlers call; the _Act parts do the work.
+    // Equals and clear all: the _Act parts (frmMain_engine.cpp) do the work;
+    // the _Click handlers (keys block below) hand a click to the keyboard map.
     void cmdEquals_Click();
     void cmdEquals_Act();
     void cmdAC_Click();
@@ -128,6 +131,28 @@ public:
     void ReportError(int number, const std::string& description) override;
     void ClearAll() override;
 
+    // ---- Keyboard map, entry and operator keys, history recording ----
+    // (frmMain_keys.cpp, frmMain_entry.cpp, frmMain_operators.cpp,
+    // frmMain_history.cpp). Every key, typed or clicked, passes Form_KeyDown.
+    void Form_KeyDown(int KeyCode, int Shift);
+    static bool IsMapped(int KeyCode, int Shift);  // a key of the table: consumed
+    void cmdNum_Click(std::int16_t Index);
+    void cmdDot_Click();
+    void cmdBack_Click();
+    void cmdDelete_Click();
+    void cmdFeet_Click();
+    void cmdInches_Click();
+    void cmdFraction_Click();
+    void cmdNeg_Click();
+    void cmdAdd_Click();
+    void cmdSubtract_Click();
+    void cmdMultiply_Click();
+    void cmdDivide_Click();
+    void AddToHistory(const QString& text);
+    void cmdHistory_Click();
+    frmHistory* HistoryWindow();
+    // ---- end of the keys block ----
+
     // The client heights in pixels after any growth for wider fonts.
     int ShortHeight() const { return shortHeight_; }
     int TallHeight() const { return tallHeight_; }
@@ -150,6 +175,45 @@ private:
     platform::RegistryStore& Registry();
     void RestorePosition();
     void SetPanelShown(bool shown);
+
+    // ---- Keys block (see above) ----
+    enum class Modifiers;
+    struct KeyRow;
+    static const KeyRow* FindKey(int KeyCode, int Shift);
+    void ConnectKeys();  // end of ConnectHandlers
+    void InstallKeyFilter();
+    void CarryOverSquareUnits();
+    bool KeyDigit(int digit);
+    bool KeyDot(int);
+    bool KeyDirect(int which);
+    bool KeyBack(int);
+    bool KeyDelete(int);
+    bool KeyEnter(int);
+    bool KeyOperator(int op);
+    void PerformOperator(int op);
+    void OperatorAct(int op);
+    bool ReShowArea();
+    static QString OperatorText(int op);
+    QString ResultLine() const;
+    QString ErrorLine() const;
+    void StartNewOperand();
+    void NoteChange(const QString& before);
+    void AppendMark(QChar mark);
+    QString DirectKeyStart();
+    frmHistory& History();
+    void LoadHistoryWindow();          // start-up, last step
+    void HistoryFollowsWindowState();  // Form_Resize
+    void UnloadHistoryWindow();        // Form_Unload, first step
+
+    bool blnInKeyDown = false;
+    bool blnFraction = false;
+    bool blnOperatorLast = false;
+    std::int16_t intHistoryState = 0;
+    bool blnNewOperand = false;
+    QString carriedTag_;     // the square tag this key-down turned into a mark
+    int lastError_ = 0;      // the error number of the last failed evaluation
+    frmHistory* history_ = nullptr;  // a child window: deleted with this one
+    // ---- end of the keys block ----
 
     int clientWidth_ = 0;
     int shortHeight_ = 0;

@@ -27,13 +27,12 @@ int frmMain::RoundPosition() const { return cmbRound->currentIndex(); }
 void frmMain::SetSquareTag(const std::string& tag) { lblSquare->setText(QString::fromStdString(tag)); }
 
 void frmMain::ReportError(int number, const std::string& description) {
+    lastError_ = number;  // the history records "= Error N" for the step
     platform::MessageBox::Show(QStringLiteral("Error %1: %2").arg(number).arg(QString::fromStdString(description)),
                                platform::MessageIcon::Critical, QStringLiteral("Spanwright"), this);
 }
 
 void frmMain::ClearAll() { cmdAC_Click(); }
-
-void frmMain::cmdEquals_Click() { cmdEquals_Act(); }
 
 // Applies the pending operator to the display and leaves nothing pending:
 // "3'4-1/2\"" with nothing pending -> display "3'4-1/2\"" (total 40.5).
@@ -46,8 +45,6 @@ void frmMain::cmdEquals_Act() {
     blnNewExpresion = true;
     FocusBack();
 }
-
-void frmMain::cmdAC_Click() { cmdAC_Act(); }
 
 void frmMain::cmdAC_Act() {
     lblDisplay->setText(QStringLiteral("0"));

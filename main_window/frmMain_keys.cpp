@@ -74,7 +74,7 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift) {
     // A key outside the table only gets the steps above: it stays with the
     // focused control (Tab, arrows, Space), so focus is not taken from it.
     if (row && (this->*row->action)(row->value + (KeyCode - row->first))) {
-        if (history_) history_->ShowLastLine();
+        History().ShowLastLine();
         FocusBack();
     }
     blnInKeyDown = false;
@@ -175,7 +175,7 @@ bool frmMain::KeyOperator(int op) {
     const QString display = lblDisplay->text();
     lastError_ = 0;
     if (mdlDisplay::lngOperator == 0) {
-        if (history_->Length() == 0 || intHistoryState == 2) AddToHistory(display);
+        if (History().Length() == 0 || intHistoryState == 2) AddToHistory(display);
         else if (blnNewOperand) AddToHistory(QStringLiteral("\r\n\r\n") + display);
         PerformOperator(op);
         AddToHistory(ErrorLine() + QStringLiteral("\r\n") + OperatorText(op));

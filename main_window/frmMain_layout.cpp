@@ -104,7 +104,7 @@ void frmMain::BuildDisplayRow() {
     Describe(Picture1, QStringLiteral("Pending operator"),
              QStringLiteral("The operator that the next operator or equals key applies"));
 
-    lblDisplay = new QLabel(this);
+    lblDisplay = new DisplayLabel(QStringLiteral("Display"), this);
     lblDisplay->setGeometry(TwipsRect(405, 60, 3615, 330));
     BlackLabel(lblDisplay, SansFont(12, true), Qt::AlignRight | Qt::AlignVCenter);
     Describe(lblDisplay, QStringLiteral("Display"), QStringLiteral("The entry or the last result"));
@@ -114,7 +114,7 @@ void frmMain::BuildDisplayRow() {
     BlackLabel(lblSpacer, SansFont(8.25, false), Qt::AlignCenter);
     lblSpacer->setAccessibleName(QStringLiteral("Spacer"));
 
-    lblSquare = new QLabel(this);
+    lblSquare = new DisplayLabel(QStringLiteral("Square units"), this);
     lblSquare->setGeometry(TwipsRect(4020, 180, 375, 210));
     BlackLabel(lblSquare, SansFont(8.25, true), Qt::AlignCenter);
     Describe(lblSquare, QStringLiteral("Square units"), QStringLiteral("sqFt or sqIn after a product in square units"));

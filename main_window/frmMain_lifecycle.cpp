@@ -135,6 +135,7 @@ void frmMain::Form_Load() {
         });
     }
 
+    LoadHistoryWindow();
     loaded_ = true;
     show();
 }
@@ -156,12 +157,10 @@ void frmMain::SetPanelShown(bool shown) {
     blnShowOptions = shown;
 }
 
-void frmMain::Form_Resize() {
-    // The history window follows a minimise and restore of this window; that
-    // part arrives with the history window.
-}
+void frmMain::Form_Resize() { HistoryFollowsWindowState(); }
 
 void frmMain::Form_Unload() {
+    UnloadHistoryWindow();
     // The write results are ignored: a store that cannot be written loses
     // these values and nothing else.
     auto& store = Registry();

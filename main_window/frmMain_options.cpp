@@ -88,6 +88,7 @@ void frmMain::ConnectHandlers() {
     connect(chkSquare, &QCheckBox::toggled, this, [this] { chkSquare_Click(); });
     connect(chkRound, &QCheckBox::toggled, this, [this] { chkRound_Click(); });
     connect(cmbFormat, &QComboBox::currentIndexChanged, this, [this] { cmbFormat_Click(); });
+    ConnectKeys();
 }
 
 void frmMain::cmdOptions_Click() {

@@ -15,6 +15,7 @@
 #include "history/history_export.h"
 #include "history/saved_position.h"
 #include "platform/message_box.h"
+#include "platform/pictures.h"
 #include "platform/twips.h"
 #include "settings/settings.h"
 
@@ -44,6 +45,7 @@ QString DefaultSaveDialog(QWidget* parent, const frmHistory::SaveRequest& reques
 
 frmHistory::frmHistory(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("History - Spanwright"));
+    setWindowIcon(platform::AppIcon());
 
     mnuFile = menuBar()->addMenu(QStringLiteral("File"));
     mnuExport = mnuFile->addAction(QStringLiteral("Export to File..."));

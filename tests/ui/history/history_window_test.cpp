@@ -153,6 +153,7 @@ void HistoryWindowTest::menusAndCaption() {
     frmHistory h;
     QCOMPARE(h.windowTitle(), QStringLiteral("History - Spanwright"));
     QVERIFY(h.isWindow());
+    QVERIFY(!h.windowIcon().isNull());
     const QList<QAction*> bar = h.menuBar()->actions();
     QCOMPARE(bar.size(), 2);
     QCOMPARE(bar[0]->menu(), h.mnuFile);

@@ -39,14 +39,24 @@ Decimal15 ToDecimal15(double value) {
     d.negative = value < 0;
     if (value == 0) return d;
     char buf[48];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-    // "d.dddddddddddddde+XX"
+    // The shortest representation first (fast): when it has at most 15
+    // significant digits it is the 15-digit form. Otherwise round to 15.
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+    int count = 0;
+    for (const char* q = buf; q < res.ptr && *q != 'e'; ++q) count += IsDigit(*q) ? 1 : 0;
+    // (A subnormal has fewer bits, so its shortest form may be shorter than
+    // its 15-digit form: always round those.)
+    if (count > 15 || std::fabs(value) < std::numeric_limits<double>::min()) {
+        res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    }
+    // "d.ddde+XX"
     const char* p = buf;
     int n = 0;
     while (p < res.ptr && *p != 'e') {
         if (IsDigit(*p) && n < 15) d.digits[n++] = *p;
         ++p;
     }
+    while (n < 15) d.digits[n++] = '0';
     int e = 0;
     std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, e);
     d.exp10 = e;
@@ -112,11 +122,13 @@ Rounded RoundDecimal(const Decimal15& d, int places, bool half_even) {
 
 double RoundedValue(const Rounded& r) {
     if (r.digits.empty()) return r.negative ? -0.0 : 0.0;
-    std::string s = r.digits;
-    s += 'e';
-    s += std::to_string(r.exp10 - static_cast<int>(r.digits.size()) + 1);
+    char buf[64];
+    char* p = buf;
+    for (const char c : r.digits) *p++ = c;
+    *p++ = 'e';
+    p = std::to_chars(p, buf + sizeof buf, r.exp10 - static_cast<int>(r.digits.size()) + 1).ptr;
     double v = 0;
-    std::from_chars(s.data(), s.data() + s.size(), v);
+    std::from_chars(buf, p, v);
     return r.negative ? -v : v;
 }
 
@@ -259,11 +271,36 @@ std::string Text(double value) {
     if (value == 0) return "0";
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-    char buf[48];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
-    std::string out(buf, res.ptr);
-    for (char& c : out) {
-        if (c == 'e') c = 'E';
+    // %.15G from the 15-digit form: no trailing zeros, exponent form below
+    // 1E-4 and from 1E15 on, with at least two exponent digits.
+    const Decimal15 d = ToDecimal15(value);
+    int n = 15;
+    while (n > 1 && d.digits[n - 1] == '0') --n;
+    std::string out;
+    out.reserve(24);
+    if (d.negative) out += '-';
+    if (d.exp10 < -4 || d.exp10 >= 15) {
+        out += d.digits[0];
+        if (n > 1) {
+            out += '.';
+            out.append(d.digits + 1, static_cast<std::size_t>(n - 1));
+        }
+        out += 'E';
+        out += d.exp10 < 0 ? '-' : '+';
+        const int e = d.exp10 < 0 ? -d.exp10 : d.exp10;
+        if (e < 10) out += '0';
+        out += std::to_string(e);
+    } else if (d.exp10 < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-d.exp10 - 1), '0');
+        out.append(d.digits, static_cast<std::size_t>(n));
+    } else {
+        const int int_digits = d.exp10 + 1;
+        for (int i = 0; i < int_digits; ++i) out += i < n ? d.digits[i] : '0';
+        if (n > int_digits) {
+            out += '.';
+            out.append(d.digits + int_digits, static_cast<std::size_t>(n - int_digits));
+        }
     }
     return out;
 }

@@ -5,6 +5,10 @@
 //   FormatDimension(1.2)   -> 0'1-3/16" (the fraction stays on the 1/16 grid)
 //   FormatDimension(47.999)-> 3'12"     (no carry from inches to feet)
 //   FormatDimension(40.5)  -> 3.38'     (decimal, 2 places, feet)
+//   FormatDimension(0.025) -> 0.03      (decimal, 2 places: an exact tie goes
+//                                        away from zero; the remainder of the
+//                                        feet split is taken from the value)
+// A value that is not finite raises 6.
 #include <cstdint>
 #include <string>
 

@@ -98,6 +98,9 @@ void frmHistory::Form_Load() {
 }
 
 void frmHistory::Form_Unload() {
+    // A window never shown nor placed has no position yet: the window system
+    // chooses one when it first appears. Saving (0, 0) would pin it there.
+    if (!shownOnce_ && !testAttribute(Qt::WA_Moved)) return;
     settings::Write(store_, settings::key::HistTop, QString::number(platform::ToTwips(y())));
     settings::Write(store_, settings::key::HistLeft, QString::number(platform::ToTwips(x())));
 }
@@ -110,6 +113,11 @@ void frmHistory::Form_Resize() {
     const int margin = Twips(kMarginLeftTop) + Twips(kMarginRightBottom);
     Text1->setGeometry(Twips(kMarginLeftTop), Twips(kMarginLeftTop),
                        std::max(0, client.width() - margin), std::max(0, client.height() - margin));
+}
+
+void frmHistory::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    shownOnce_ = true;
 }
 
 void frmHistory::resizeEvent(QResizeEvent* event) {

@@ -51,7 +51,8 @@ public:
     const QString& Text() const { return text_->Text(); }
     void ShowLastLine();
 
-    // Saves the window's top and left edges, in twips, shown or hidden.
+    // Saves the window's top and left edges, in twips, shown or hidden
+    // (nothing when it was never shown nor placed, so has no position yet).
     void Form_Unload();
 
     void mnuExport_Click();
@@ -70,6 +71,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Form_Load();
@@ -78,6 +80,7 @@ private:
     std::unique_ptr<history::HistoryText> text_;
     platform::RegistryStore store_;
     SaveDialog dialog_;
+    bool shownOnce_ = false;
 };
 
 }  // namespace spanwright

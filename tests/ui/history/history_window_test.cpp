@@ -40,6 +40,7 @@ private slots:
     void closeHidesAndKeepsText();
     void menusAndCaption();
     void positionRoundTrip();
+    void positionSavedOnlyOnceKnown();
     void savedPosition_data();
     void savedPosition();
     void designedLayout();
@@ -184,6 +185,26 @@ void HistoryWindowTest::positionRoundTrip() {
     QCOMPARE(settings.Read(QStringLiteral("HistLeft")), QStringLiteral("1500"));
     frmHistory next;
     QCOMPARE(next.pos(), QPoint(100, 200));
+}
+
+// Shown once and hidden again: its place is saved; never shown nor placed: it
+// has no place yet, and the saved one stays.
+void HistoryWindowTest::positionSavedOnlyOnceKnown() {
+    spanwright::test::TempSettings settings;
+    settings.Write(QStringLiteral("HistTop"), QStringLiteral("abc"));
+    frmHistory(nullptr).Form_Unload();
+    QCOMPARE(settings.Read(QStringLiteral("HistTop")), QStringLiteral("abc"));
+    bool found = true;
+    settings.Read(QStringLiteral("HistLeft"), &found);
+    QVERIFY(!found);
+
+    frmHistory shown;
+    shown.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+    shown.hide();
+    shown.Form_Unload();
+    QCOMPARE(settings.Read(QStringLiteral("HistTop")), QString::number(shown.y() * 15));
+    QCOMPARE(settings.Read(QStringLiteral("HistLeft")), QString::number(shown.x() * 15));
 }
 
 void HistoryWindowTest::savedPosition_data() {

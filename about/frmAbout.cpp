@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "about/program_icon.h"
+#include "platform/pictures.h"
 #include "platform/twips.h"
 
 namespace spanwright {
@@ -52,6 +52,18 @@ private:
     QColor second_;
 };
 
+// The program's icon, painted at the screen's pixel ratio each time.
+class IconBox : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        platform::AppIcon().paint(&p, rect());
+    }
+};
+
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
@@ -60,9 +72,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 
-    picIcon = new QLabel(this);
+    picIcon = new IconBox(this);
     picIcon->setGeometry(TwipsRect(255, 135, 930, 930));
-    picIcon->setPixmap(about::ProgramIcon(picIcon->width(), devicePixelRatioF()));
 
     lblTitle = new QLabel(this);
     lblTitle->setGeometry(TwipsRect(1440, 240, 3225, 480));

@@ -1,5 +1,5 @@
 #pragma once
-// The About box: the icon, "Spanwright" in dark red, "Version 2.0.0" (from
+// The About box: the program's icon, "Spanwright" in dark red, "Version 2.0.0" (from
 // project(VERSION) in the root CMakeLists.txt), the maker's note with the
 // contact address, a link to the home page, and OK.
 //
@@ -45,7 +45,7 @@ public:
     void Label1_Click();
     void cmdOK_Click();
 
-    QLabel* picIcon = nullptr;
+    QWidget* picIcon = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;
     QLabel* lblDescription = nullptr;

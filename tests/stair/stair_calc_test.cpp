@@ -61,7 +61,7 @@ const Row kRows[] = {
     {"MaximumOfZero", StairMode::Risers, {"0", "", "10"}, {}, {}, {}, "", kDivByZero},
     {"CountOfZero", StairMode::Risers, {"", "0", "10"}, {}, {}, {}, "", kDivByZero},
     {"ZeroOverZero", StairMode::Risers, {"", "0", "0"}, {}, {}, {}, "", kTooLarge},
-    {"FittingPastTheLargestCount", StairMode::Risers, {"0.0001", "", "10"}, {}, {}, {}, "", kTooLarge},
+    {"FittingPastTheLargestCount", StairMode::Risers, {"0.99999", "", "32767"}, {}, {}, {}, "", kTooLarge},
     {"ComputedCountBeyondSixteenBits", StairMode::Treads, {"1", "", "40000"}, {}, {}, {}, "", kTooLarge},
 };
 

@@ -3,7 +3,7 @@
 // - only NumberedError escapes the parser and formatter, with a known number;
 // - DoMath never throws, returns "0" exactly when it reported an error, and
 //   leaves a finite total;
-// - a formatted fractional result parses back (D1 grid, no exponent dash).
+// - a formatted fractional result parses back (on the step's grid; no exponent dash).
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-// Part 1.1: dimension text to inches. Every step is one scan or one
+// Dimension text to inches. Every step is one scan or one
 // conversion of a part of the text, so the time is linear in its length.
 #include "engine/mdlConvertInput.h"
 

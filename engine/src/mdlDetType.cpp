@@ -1,4 +1,4 @@
-// Part 1.1: which parser reads a dimension text.
+// Which parser reads a dimension text.
 #include "engine/mdlDetType.h"
 
 namespace spanwright::mdlDetType {

@@ -1,5 +1,5 @@
-// Part 1.2: dimension formatting, with deviations D1 (no second rounding of
-// the fraction) and D21 (decimal feet rounded once).
+// Dimension formatting. The fraction is never rounded a second time, so it
+// stays on the chosen grid, and decimal feet are rounded once.
 #include "engine/mdlDisplay.h"
 
 #include <cmath>
@@ -28,11 +28,11 @@ Split SplitFeet(double value, int d) {
     s.F = std::trunc(x);
     s.R = (x - s.F) * 12;
     s.negative = value < 0;
-    // Sounder than written: rounding x to d places moves a remainder by up to
+    // Rounding x to d places moves a remainder by up to
     // 6E-9 inches, which decides exact ties the wrong way (0.025 at two
     // places showed 0.02; 3/256 at 1/128 showed 1/128). Where the remainder
     // is not zero, take it from the value itself when the two agree within
-    // that noise and in sign; the feet and every other result stay as written.
+    // that noise and in sign; the feet and every other result stay as they are.
     const double exact = value - s.F * 12;
     if (s.R != 0 && std::fabs(exact - s.R) <= 1e-7 && std::signbit(exact) == std::signbit(s.R) && exact != 0) {
         s.R = exact;
@@ -95,7 +95,7 @@ std::string FormatFractional(const double& value, const OutputOptions& options) 
     CheckFinite(value);
 
     Split s = SplitFeet(value, 9);
-    // Round R to the nearest 1/den, half away from zero. D1: no second
+    // Round R to the nearest 1/den, half away from zero, with no second
     // rounding, so the fraction is always a multiple of the chosen step.
     double R = numeric::PatternValue(den * s.R, 0) / den;
 
@@ -149,7 +149,7 @@ std::string FormatDecimal(const double& value, const OutputOptions& options) {
             if (s.negative) R = -R;
             return FeetText(s.F, s.negative) + feet_mark + Text(R) + inch_mark;
         case 2:
-            // D21: the feet are rounded once, from the unrounded remainder.
+            // The feet are rounded once, from the unrounded remainder.
             return Text(numeric::RoundPlaces(raw_R / 12 + s.F, places)) + feet_mark;
         case 3:
             return Text(numeric::RoundPlaces(s.F * 12 + R, places)) + inch_mark;

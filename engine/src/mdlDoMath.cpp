@@ -1,4 +1,4 @@
-// Part 1.3: one step of the running calculation, and the one place where
+// One step of the running calculation, and the one place where
 // the engine's failures are reported.
 #include "engine/mdlDoMath.h"
 

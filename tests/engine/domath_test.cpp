@@ -1,4 +1,4 @@
-// Part 1.3: one step of the running calculation.
+// One step of the running calculation.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -35,7 +35,7 @@ const CalcRow kCalcRows[] = {
     {"divide_by_zero", "", "8 / 0 =", "Error 11", nullptr},
     {"divide_by_zero_fraction", "", "8 / 0-0/1 =", "Error 11", nullptr},
     {"divide_overflow", "", "1E+308 / 0.01 =", "Error 6", nullptr},
-    // The spec's example divisor 1E-300 cannot be keyed: its dash is refused.
+    // A divisor like 1E-300 cannot be keyed: its dash is refused.
     {"divide_by_exponent_text", "", "1E+10 / 1E-300 =", "Error 100", nullptr},
     {"add_overflow", "", "1E+308 + 1E+308 =", "Error 6", nullptr},
     {"multiply_overflow", "", "1E+200 * 1E+200 =", "Error 6", nullptr},

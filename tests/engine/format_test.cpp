@@ -1,4 +1,4 @@
-// Part 1.2: dimension formatting, table-driven, with D1 and D21.
+// Dimension formatting, table-driven: every output form and rounding.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -22,7 +22,7 @@ struct FormatRow {
 };
 
 const FormatRow kFormatRows[] = {
-    // Fractional at 1/16, codes 0, 1, 2 (Part 1.2 edge table; D1 for 1.2)
+    // Fractional at 1/16, codes 0, 1, 2 (1.2 stays on the 1/16 grid)
     {"p40_5_code0", "Format=0", 40.5, "40-1/2"},
     {"p40_5_code1", "Format=1", 40.5, "3'4-1/2\""},
     {"p40_5_code2", "Format=2", 40.5, "40-1/2\""},
@@ -90,7 +90,7 @@ const FormatRow kFormatRows[] = {
     {"d47_999_code1", "Output=1 Round=2 Format=1", 47.999, "3'12\""},
     {"d47_999_code2", "Output=1 Round=2 Format=2", 47.999, "4'"},
     {"d47_999_code3", "Output=1 Round=2 Format=3", 47.999, "48\""},
-    // D21: feet rounded once
+    // Decimal feet are rounded once
     {"D21_161_9512_whole_feet", "Output=1 Round=0 Format=2", 161.9512, "13'"},
     {"D21_161_9388_two_places", "Output=1 Round=2 Format=2", 161.9388, "13.49'"},
     {"D21_square_feet_same_code", "Output=1 Square=1 Format=0 Round=0", 161.9512, "13"},

@@ -1,4 +1,4 @@
-// D9: "." is the decimal point whatever the locale.
+// "." is the decimal point whatever the locale.
 #include <gtest/gtest.h>
 
 #include <clocale>

@@ -1,4 +1,4 @@
-// Part 1.1: dimension input parsing, table-driven.
+// Dimension input parsing, table-driven.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -23,14 +23,14 @@ struct ParseRow {
 };
 
 const ParseRow kParseRows[] = {
-    // Accepted forms (Part 1.1 table)
+    // Accepted forms
     {"12.75\"", "12.75"}, {"2.5'", "30"}, {"-3'4.5\"", "-40.5"}, {"-0-3/8\"", "-0.375"}, {"3'4-1/2\"", "40.5"},
     // Edge cases worth testing
     {"", "0"}, {"0", "0"}, {"-0", "0"}, {"12\"", "12"}, {"12", "12"}, {"3'", "36"}, {"3'0", "36"},
     {"-3'4-1/2\"", "-40.5"}, {"-0'4-1/2\"", "-4.5"}, {"-0-1/2\"", "-0.5"}, {"0-1/2", "0.5"},
     {"1/2", "Error 5"}, {"4-3/2", "5.5"}, {"4-1.5/2", "5"}, {"4-2.5/2", "5"}, {"3.5", "3.5"}, {"-3.5", "-3.5"},
     {"1E+20", "1E+20"}, {"3' 4-1/2", "40.5"},
-    // Errors (Part 1.1 failure table)
+    // Errors, one row per cause
     {"-1/2", "Error 5"}, {"4/2", "Error 5"}, {"0-1/9999999999", "Error 6"}, {"0-9999999999/2", "Error 6"},
     {"4-1/0", "Error 11"}, {"4-0/0", "Error 6"}, {"3'-1/2", "Error 13"}, {"3'1/2", "Error 13"}, {"4-/2", "Error 13"},
     {"4-1/", "Error 13"}, {"3'\"", "Error 13"}, {"3'x", "Error 13"}, {"abc", "Error 13"}, {"3.4.5", "Error 13"},

@@ -53,7 +53,8 @@ const frmMain::KeyRow* frmMain::FindKey(int KeyCode, int Shift) {
         {56, 56, Modifiers::ShiftOnly, &frmMain::KeyOperator, 3},  // * on the 8 key
         {111, 111, Modifiers::Any, &frmMain::KeyOperator, 4},      // keypad /
         {191, 191, Modifiers::Any, &frmMain::KeyOperator, 4},      // slash key
-        // Ctrl+C (67) and Ctrl+V (86), CtrlOnly, join here with the clipboard.
+        {67, 67, Modifiers::CtrlOnly, &frmMain::KeyClipboard, 0},  // Ctrl+C copies
+        {86, 86, Modifiers::CtrlOnly, &frmMain::KeyClipboard, 1},  // Ctrl+V pastes
     };
     for (const KeyRow& row : kTable) {
         if (KeyCode < row.first || KeyCode > row.last) continue;
@@ -92,15 +93,15 @@ void frmMain::CarryOverSquareUnits() {
 }
 
 bool frmMain::KeyDigit(int digit) {
-    const QString display = lblDisplay->text();
+    QString display = lblDisplay->text();
     if (blnNewExpresion) {
-        lblDisplay->setText(QString());
+        display.clear();
         blnNewExpresion = false;
         StartNewOperand();
     } else if (display.size() == kMaxEntry) {
         return false;  // a result of any length still gives way to a new entry
     }
-    lblDisplay->setText(lblDisplay->text() + QChar(u'0' + digit));
+    lblDisplay->setText(display + QChar(u'0' + digit));
     return true;
 }
 

@@ -83,7 +83,8 @@ bool frmMain::ReShowArea() {
     }
     mdlDoMath::dblTotal = squareInches;
     mdlDisplay::lngOperator = 3;
-    lblDisplay->setText(QStringLiteral("1"));
+    // The "1" is the evaluator's operand, not something to announce.
+    static_cast<QLabel*>(lblDisplay)->setText(QStringLiteral("1"));
     cmdEquals_Act();
     return true;
 }

@@ -1,0 +1,146 @@
+// The keyboard map's place in the window: keys reach it whatever child has
+// the focus, the History button and minimise show and hide the history
+// window, and screen readers get the display as text.
+#include <QAccessible>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include "history/frmHistory.h"
+#include "key_script.h"
+#include "main_window/main_window_fixture.h"
+
+using spanwright::test::HistoryLines;
+using spanwright::test::MainWindowFixture;
+using spanwright::test::Play;
+
+class WindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void keysReachTheMapFromAnyChild();
+    void otherKeysGoOnToTheFocusedControl();
+    void historyButtonToggles();
+    void minimiseHidesTheHistoryWindowAndRestoreBringsItBack();
+    void minimiseLeavesAHiddenHistoryHidden();
+    void historyWindowExistsHiddenAfterStartUp();
+    void displayIsReadAsText();
+    void everyDisplayChangeIsAnnounced();
+    void clearAllThroughTheEngineKeepsTheMapConsistent();
+};
+
+void WindowTest::keysReachTheMapFromAnyChild() {
+    MainWindowFixture f;
+    auto& w = f.Start();
+    for (QWidget* child : {static_cast<QWidget*>(w.cmbRound), static_cast<QWidget*>(w.cmdHistory),
+                           static_cast<QWidget*>(w.chkSquare)}) {
+        QTest::keyClick(child, '7');
+    }
+    QTest::keyClick(w.cmbFormat, Qt::Key_Return);
+    QCOMPARE(w.lblDisplay->text(), QStringLiteral("64'9\""));  // 777 inches
+    QCOMPARE(w.cmbRound->currentIndex(), 4);                   // the digit did not reach the list
+    QCOMPARE(w.chkSquare->isChecked(), false);
+}
+
+void WindowTest::otherKeysGoOnToTheFocusedControl() {
+    MainWindowFixture f;
+    auto& w = f.Start();
+    QTest::keyClick(w.cmbRound, Qt::Key_Down);  // the list takes its arrow
+    QCOMPARE(w.cmbRound->currentIndex(), 5);
+    QCOMPARE(w.lblDisplay->text(), QStringLiteral("0"));
+}
+
+void WindowTest::historyButtonToggles() {
+    MainWindowFixture f;
+    auto& w = f.Start();
+    Play(w, "[History]");
+    QVERIFY(w.HistoryWindow()->isVisible());
+    Play(w, "5 + 3 Enter");  // keys still reach the calculator
+    QCOMPARE(HistoryLines(w), QStringLiteral("5|+ 3|= 0'8\""));
+    Play(w, "[History]");
+    QVERIFY(!w.HistoryWindow()->isVisible());
+}
+
+void WindowTest::minimiseHidesTheHistoryWindowAndRestoreBringsItBack() {
+    MainWindowFixture f;
+    auto& w = f.Start();
+    w.cmdHistory_Click();
+    QVERIFY(w.HistoryWindow()->isVisible());
+    w.showMinimized();
+    QVERIFY(!w.HistoryWindow()->isVisible());
+    QVERIFY(w.blnHistVisible);
+    w.showNormal();
+    QVERIFY(w.HistoryWindow()->isVisible());
+    QVERIFY(!w.blnHistVisible);
+}
+
+void WindowTest::minimiseLeavesAHiddenHistoryHidden() {
+    MainWindowFixture f;
+    auto& w = f.Start();
+    w.showMinimized();
+    w.showNormal();
+    QVERIFY(!w.HistoryWindow()->isVisible());
+    QVERIFY(!w.blnHistVisible);
+}
+
+void WindowTest::historyWindowExistsHiddenAfterStartUp() {
+    MainWindowFixture f;
+    f.settings.Write("HistTop", "1500");
+    f.settings.Write("HistLeft", "3000");
+    auto& w = f.Start();
+    QVERIFY(!w.HistoryWindow()->isVisible());
+    QCOMPARE(w.HistoryWindow()->Text1->accessibleName(), QStringLiteral("History"));
+    f.Close();  // the history window saves its position first
+    bool found = false;
+    f.settings.Read("HistTop", &found);
+    QVERIFY(found);
+}
+
+void WindowTest::displayIsReadAsText() {
+    MainWindowFixture f;
+    auto& w = f.Start();
+    Play(w, "3 ' 4");
+    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(w.lblDisplay);
+    QVERIFY(display);
+    QCOMPARE(display->text(QAccessible::Name), QStringLiteral("Display"));
+    QAccessibleTextInterface* text = display->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("3'4"));
+    Play(w, "{Square} 2 * 3 Enter");
+    QAccessibleInterface* tag = QAccessible::queryAccessibleInterface(w.lblSquare);
+    QCOMPARE(tag->text(QAccessible::Name), QStringLiteral("Square units"));
+    QCOMPARE(tag->textInterface()->text(0, 4), QStringLiteral("sqIn"));
+}
+
+namespace {
+QStringList g_updates;
+void RecordUpdate(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::TextUpdated)
+        g_updates << static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+}
+}  // namespace
+
+void WindowTest::everyDisplayChangeIsAnnounced() {
+    MainWindowFixture f;
+    auto& w = f.Start();
+    g_updates.clear();
+    QAccessible::setActive(true);  // as when a screen reader runs
+    if (!QAccessible::isActive())
+        QSKIP("this platform has no accessibility bridge (offscreen); run under xcb with AT-SPI");
+    QAccessible::installUpdateHandler(RecordUpdate);
+    Play(w, "1 2 Back + 1 Enter");
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::setActive(false);
+    QCOMPARE(g_updates, (QStringList{"1", "12", "1", "0'1\"", "1", "0'2\""}));
+}
+
+void WindowTest::clearAllThroughTheEngineKeepsTheMapConsistent() {
+    // A failed step clears all inside the key's pass; the next click is
+    // still handed to the map and recorded.
+    MainWindowFixture f;
+    auto& w = f.Start();
+    Play(w, "8 / 0 Enter [2] [+] [3] [=]");
+    QCOMPARE(HistoryLines(w), QStringLiteral("8|/ 0|= Error 11||2|+ 3|= 0'5\""));
+    QCOMPARE(f.messages.records().size(), std::size_t(1));
+}
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QPainter>
+#include <QStyle>
 
 namespace spanwright {
 namespace {
@@ -58,6 +60,7 @@ DisplayLabel::DisplayLabel(const QString& accessibleName, QWidget* parent) : QLa
     static const bool installed = (QAccessible::installFactory(DisplayFactory), true);
     (void)installed;
     setAccessibleName(accessibleName);
+    setTextFormat(Qt::PlainText);  // a pasted "<b>5</b>" shows as typed
 }
 
 void DisplayLabel::setText(const QString& text) {
@@ -66,6 +69,26 @@ void DisplayLabel::setText(const QString& text) {
     QLabel::setText(text);
     QAccessibleTextUpdateEvent event(this, 0, old, text);
     QAccessible::updateAccessibility(&event);
+}
+
+// Only the tail that can fit is laid out, so the newest characters stay in
+// sight and a pasted megabyte costs no more to paint than a short entry.
+void DisplayLabel::paintEvent(QPaintEvent*) {
+    constexpr qsizetype kMostShown = 400;  // characters; far wider than the label
+    const QString caption = QLabel::text();
+    QString line = caption.right(kMostShown);
+    if (!line.isEmpty() && line.front().isLowSurrogate()) line.remove(0, 1);
+    if (line.size() < caption.size()) line.prepend(QChar(0x2026));
+    for (QChar& c : line)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t')) c = QLatin1Char(' ');
+
+    QPainter painter(this);
+    drawFrame(&painter);
+    const int m = margin();
+    const QRect area = contentsRect().adjusted(m, m, -m, -m);
+    line = fontMetrics().elidedText(line, Qt::ElideLeft, area.width());
+    style()->drawItemText(&painter, area, QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                          isEnabled(), line, foregroundRole());
 }
 
 }  // namespace spanwright

@@ -8,6 +8,10 @@
 //   d.setText("3'4-1/2\"")  -> no event: nothing changed
 // setText hides QLabel::setText: write the caption through a DisplayLabel,
 // never through a QLabel pointer, or the event is lost.
+// The caption is plain text, drawn on one line; one wider than the label
+// loses its start to an ellipsis while text() stays whole:
+//   d.setText("1\n2")           -> shows "1 2", text() "1\n2"
+//   d.setText(a megabyte of 9s) -> shows "…999", painted as fast as "9"
 #include <QLabel>
 
 namespace spanwright {
@@ -18,6 +22,9 @@ public:
     explicit DisplayLabel(const QString& accessibleName, QWidget* parent = nullptr);
 
     void setText(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace spanwright

@@ -18,6 +18,7 @@
 
 #include "engine/options.h"
 #include "main_window/display_label.h"
+#include "platform/popup_menu.h"
 #include "platform/registry_store.h"
 
 class QCheckBox;
@@ -153,6 +154,18 @@ public:
     frmHistory* HistoryWindow();
     // ---- end of the keys block ----
 
+    // ---- Memory and clipboard (frmMain_memory.cpp, frmMain_clipboard.cpp) ----
+    // Store and Recall keep display texts in the pop-up menu cp; copy and
+    // paste exchange the display with the clipboard. None of them passes
+    // the keyboard map or records history.
+    std::unique_ptr<platform::PopupMenu> cp;
+    void cmdStore_Click();
+    void cmdRecall_Click();
+    void cp_Click(std::int32_t& ItemNumber);
+    void cmdClipboard_Click();
+    void cmdPaste_Click();
+    // ---- end of the memory and clipboard block ----
+
     // The client heights in pixels after any growth for wider fonts.
     int ShortHeight() const { return shortHeight_; }
     int TallHeight() const { return tallHeight_; }
@@ -214,6 +227,13 @@ private:
     int lastError_ = 0;      // the error number of the last failed evaluation
     frmHistory* history_ = nullptr;  // a child window: deleted with this one
     // ---- end of the keys block ----
+
+    // ---- Memory and clipboard block (see above) ----
+    void ConnectMemoryAndClipboard();  // constructor
+    void SetUpMemory();                // start-up, after the capacity is read
+    bool KeyClipboard(int which);      // the keyboard map's Ctrl+C (0) and Ctrl+V (1)
+    void PutOperand(const QString& text);
+    // ---- end of the memory and clipboard block ----
 
     int clientWidth_ = 0;
     int shortHeight_ = 0;

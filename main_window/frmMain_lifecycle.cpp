@@ -69,6 +69,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     BuildOptionsPanel();
     FitCaptions();
     ConnectHandlers();
+    ConnectMemoryAndClipboard();
     setFixedSize(clientWidth_, shortHeight_);
 }
 
@@ -135,6 +136,7 @@ void frmMain::Form_Load() {
         });
     }
 
+    SetUpMemory();
     LoadHistoryWindow();
     loaded_ = true;
     show();

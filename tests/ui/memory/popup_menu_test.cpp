@@ -1,5 +1,6 @@
-// The pop-up menu on its own: numbering, kept item sets, what the menu
-// shows, what a reader hears, and which items can be chosen.
+// The pop-up menu on its own: what the menu shows, what a reader hears, and
+// which items can be chosen. Numbering and kept sets are exercised through
+// Store and Clear in the memory tests.
 #include <QAccessible>
 #include <QAction>
 #include <QMenu>
@@ -17,12 +18,6 @@ void Add(PopupMenu& m, const QString& caption, int picture = 1) {
     m.AddMenuItem(caption, QString(), 0, 0, picture, 0, true, QString());
 }
 
-QStringList Captions(const PopupMenu& m) {
-    QStringList texts;
-    for (std::int32_t i = 1; i <= m.MenuItemCount(); ++i) texts << m.MenuItemCaption(i);
-    return texts;
-}
-
 // Clear, separator, then the given texts.
 void Fill(PopupMenu& m, const QStringList& texts) {
     m.SetImageList(ImageList2());
@@ -36,49 +31,10 @@ void Fill(PopupMenu& m, const QStringList& texts) {
 class PopupMenuTest : public QObject {
     Q_OBJECT
 private slots:
-    void numbering_data();
-    void numbering();
-    void keptSetsByName();
     void onlyRealItemsCanBeChosen();
     void shownCaptionsAreLiteralAndShort();
     void picturesAndAccessibleNames();
 };
-
-void PopupMenuTest::numbering_data() {
-    QTest::addColumn<QList<int>>("removals");
-    QTest::addColumn<QStringList>("after");
-    QTest::newRow("none") << QList<int>{} << QStringList{"Clear", "-", "a", "b", "c"};
-    QTest::newRow("the first text moves the rest up") << QList<int>{3} << QStringList{"Clear", "-", "b", "c"};
-    QTest::newRow("3 three times empties the texts") << QList<int>{3, 3, 3} << QStringList{"Clear", "-"};
-    QTest::newRow("the last") << QList<int>{5} << QStringList{"Clear", "-", "a", "b"};
-    QTest::newRow("no such item: nothing") << QList<int>{0, 6, -1} << QStringList{"Clear", "-", "a", "b", "c"};
-}
-
-void PopupMenuTest::numbering() {
-    QFETCH(QList<int>, removals);
-    QFETCH(QStringList, after);
-    PopupMenu m;
-    Fill(m, {"a", "b", "c"});
-    for (int index : removals) m.RemoveMenuItem(index);
-    QCOMPARE(Captions(m), after);
-    QCOMPARE(m.MenuItemCount(), after.size());
-    QCOMPARE(m.MenuItemCaption(after.size() + 1), QString());
-}
-
-void PopupMenuTest::keptSetsByName() {
-    PopupMenu m;
-    Fill(m, {"a"});
-    m.StoreItems(QStringLiteral("Recall"));
-    Add(m, QStringLiteral("not kept"));
-    m.RestoreItems(QStringLiteral("Recall"));
-    QCOMPARE(Captions(m), (QStringList{"Clear", "-", "a"}));
-    m.RestoreItems(QStringLiteral("never kept"));
-    QCOMPARE(Captions(m), (QStringList{"Clear", "-", "a"}));
-    m.ClearItems();
-    QCOMPARE(m.MenuItemCount(), 0);
-    m.RestoreItems(QStringLiteral("Recall"));
-    QCOMPARE(m.MenuItemCount(), 3);
-}
 
 void PopupMenuTest::onlyRealItemsCanBeChosen() {
     PopupMenu m;

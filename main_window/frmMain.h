@@ -214,9 +214,9 @@ private:
     void AppendMark(QChar mark);
     QString DirectKeyStart();
     frmHistory& History();
-    void LoadHistoryWindow();          // start-up, last step
+    void LoadHistoryWindow();          // at the end of start-up
     void HistoryFollowsWindowState();  // Form_Resize
-    void UnloadHistoryWindow();        // Form_Unload, first step
+    void UnloadHistoryWindow();        // first thing at shut-down
 
     bool blnInKeyDown = false;
     bool blnFraction = false;

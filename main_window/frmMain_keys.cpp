@@ -71,12 +71,11 @@ void frmMain::Form_KeyDown(int KeyCode, int Shift) {
     blnInKeyDown = true;
     CarryOverSquareUnits();
     if (lblDisplay->text() == QLatin1String("0")) blnNewOperand = true;
-    const KeyRow* row = FindKey(KeyCode, Shift);
-    // A key outside the table only gets the steps above: it stays with the
-    // focused control (Tab, arrows, Space), so focus is not taken from it.
-    if (row && (this->*row->action)(row->value + (KeyCode - row->first))) {
-        History().ShowLastLine();
-        FocusBack();
+    // A key outside the table only gets the steps above: it goes on to the
+    // focused control (Tab, arrows, Space), so the focus is left where it is.
+    if (const KeyRow* row = FindKey(KeyCode, Shift)) {
+        if ((this->*row->action)(row->value + (KeyCode - row->first))) History().ShowLastLine();
+        FocusBack();  // a refused key too: a clicked button does not keep it
     }
     blnInKeyDown = false;
 }

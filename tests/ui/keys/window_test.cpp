@@ -25,6 +25,8 @@ private slots:
     void displayIsReadAsText();
     void everyDisplayChangeIsAnnounced();
     void clearAllThroughTheEngineKeepsTheMapConsistent();
+    void focusComesBackAndTheHistoryShowsItsLastLine_data();
+    void focusComesBackAndTheHistoryShowsItsLastLine();
 };
 
 void WindowTest::keysReachTheMapFromAnyChild() {
@@ -142,5 +144,30 @@ void WindowTest::clearAllThroughTheEngineKeepsTheMapConsistent() {
     QCOMPARE(f.messages.records().size(), std::size_t(1));
 }
 
+void WindowTest::focusComesBackAndTheHistoryShowsItsLastLine_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("throughTheMap");
+    QTest::newRow("routed click") << "5" << "[+]" << true;
+    QTest::newRow("key") << "5" << "+" << true;
+    QTest::newRow("refused click") << "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5" << "[6]" << false;
+    QTest::newRow("direct click") << "5" << "[ft]" << false;
+    QTest::newRow("History button") << "" << "[History]" << false;
+}
+
+void WindowTest::focusComesBackAndTheHistoryShowsItsLastLine() {
+    QFETCH(QString, before);
+    QFETCH(QString, action);
+    QFETCH(bool, throughTheMap);
+    MainWindowFixture f;
+    auto& w = f.Start();
+    Play(w, "5 + 3 Enter " + before);
+    w.HistoryWindow()->Text1->moveCursor(QTextCursor::Start);  // the user scrolled up
+    Play(w, action);
+    QCOMPARE(w.focusWidget(), static_cast<QWidget*>(&w));
+    QCOMPARE(w.HistoryWindow()->Text1->textCursor().atEnd(), throughTheMap);
+}
+
 QTEST_MAIN(WindowTest)
 #include "window_test.moc"
+

@@ -3,7 +3,6 @@
 //                   at once (status 0, no setting written) and bring it to
 //                   the front.
 #include <QApplication>
-#include <QCoreApplication>
 
 #include "main_window/frmMain.h"
 #include "platform/pictures.h"
@@ -15,7 +14,6 @@ int main(int argc, char* argv[]) {
 
     spanwright::platform::SingleInstance instance;
     if (!instance.Claim()) {
-        const QCoreApplication core(argc, argv);
         instance.NotifyRunning();
         return 0;
     }

@@ -1,6 +1,7 @@
 // Builds every control at its designed twips position, with its caption,
 // font, tooltip and accessible name, then grows the few whose caption the
 // free fonts make wider or taller than the designed box.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -23,7 +24,7 @@ using platform::TwipsRect;
 
 // Regular or bold 8.25-point type in the desktop's sans-serif face.
 QFont SansFont(qreal points, bool bold) {
-    QFont font = QWidget().font();
+    QFont font = QApplication::font();
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

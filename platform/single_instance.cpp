@@ -1,10 +1,14 @@
 #include "single_instance.h"
 
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QStandardPaths>
+#include <QSocketNotifier>
 #include <QThread>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 namespace spanwright::platform {
 namespace {
@@ -14,13 +18,29 @@ QString DefaultFolder() {
     return folder;
 }
 
+// The socket's address; false when the path does not fit one.
+bool AddressOf(const QString& path, sockaddr_un& address) {
+    const QByteArray bytes = QFile::encodeName(path);
+    if (bytes.size() >= static_cast<int>(sizeof(address.sun_path))) return false;
+    std::memset(&address, 0, sizeof(address));
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return true;
+}
+
 constexpr char kRaise[] = "raise\n";
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& folder)
     : folder_(folder.isEmpty() ? DefaultFolder() : folder) {}
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance() {
+    if (listener_ >= 0) {
+        notifier_.reset();
+        ::close(listener_);
+        ::unlink(QFile::encodeName(SocketPath()).constData());
+    }
+}
 
 QString SingleInstance::LockPath() const { return folder_ + QStringLiteral("/spanwright.lock"); }
 QString SingleInstance::SocketPath() const { return folder_ + QStringLiteral("/spanwright.socket"); }
@@ -37,34 +57,43 @@ bool SingleInstance::Claim() {
 }
 
 bool SingleInstance::NotifyRunning() {
+    sockaddr_un address{};
+    if (!AddressOf(SocketPath(), address)) return false;
     // The running copy may still be starting: give it a moment to listen.
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        QLocalSocket socket;
-        socket.connectToServer(SocketPath());
-        if (socket.waitForConnected(250)) {
-            socket.write(kRaise);
-            socket.waitForBytesWritten(1000);
-            socket.disconnectFromServer();
-            return true;
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return false;
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0) {
+            const bool sent = ::write(fd, kRaise, sizeof(kRaise) - 1) > 0;
+            ::close(fd);
+            return sent;
         }
+        ::close(fd);
         QThread::msleep(50);
     }
     return false;
 }
 
 void SingleInstance::Listen() {
-    if (!lock_ || server_) return;
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(SocketPath());  // left by a copy that was killed
-    if (!server_->listen(SocketPath())) return;
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains('r')) emit RaiseRequested();
-            });
+    if (!lock_ || listener_ >= 0) return;
+    sockaddr_un address{};
+    if (!AddressOf(SocketPath(), address)) return;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return;
+    ::unlink(address.sun_path);  // left by a copy that was killed; the lock makes it ours
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 || ::listen(fd, 4) != 0) {
+        ::close(fd);
+        return;
+    }
+    listener_ = fd;
+    notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
+        bool asked = false;
+        for (int client; (client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+            ::close(client);  // a connection is the request; its text needs no reading
+            asked = true;
         }
+        if (asked) emit RaiseRequested();
     });
 }
 

@@ -8,12 +8,14 @@
 //   after kill -9 of the first: Claim() -> true (a lock whose process has
 //                          gone is stale and taken over)
 //   runtime folder unusable: Claim() -> true (never keep the user out)
+// The request travels over a plain Unix socket watched by a QSocketNotifier:
+// QtNetwork would cost more start-up time than the rest of the guard.
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace spanwright::platform {
 
@@ -25,9 +27,9 @@ public:
     ~SingleInstance() override;
 
     bool Claim();
-    // Tells the running copy to raise its window; needs a QCoreApplication.
+    // Tells the running copy to raise its window.
     bool NotifyRunning();
-    // Starts taking raise requests; needs the QApplication.
+    // Starts taking raise requests (in the event loop of the QApplication).
     void Listen();
 
     QString LockPath() const;
@@ -39,7 +41,8 @@ signals:
 private:
     QString folder_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer* server_ = nullptr;
+    int listener_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 }  // namespace spanwright::platform

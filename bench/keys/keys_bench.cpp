@@ -93,6 +93,19 @@ double MeasureKeys(frmMain& w, int rounds, bool paint, bool clearEachRound) {
     return Median(times);
 }
 
+// Microseconds of the history box's scroll to its last line alone, which
+// every handled key ends with.
+double MeasureShowLastLine(frmHistory& h) {
+    std::vector<double> times;
+    QElapsedTimer t;
+    for (int i = 0; i < 1000; ++i) {
+        t.start();
+        h.ShowLastLine();
+        times.push_back(t.nsecsElapsed() / 1000.0);
+    }
+    return Median(times);
+}
+
 void Fill(frmHistory& h, int lines) {
     for (int i = 0; i < lines / 2; ++i) h.Append(QStringLiteral("12'3-1/2\"\r\n+ "));
     h.Append(QStringLiteral("\r\n"));
@@ -117,6 +130,8 @@ int main(int argc, char* argv[]) {
 
     MeasureKeys(w, 20, false, true);  // warm up
     const double workEmpty = MeasureKeys(w, kRounds, false, true);
+    h.mnuClear_Click();
+    const double lastLineEmpty = MeasureShowLastLine(h);
     w.show();
     h.show();
     QApplication::processEvents();
@@ -126,6 +141,7 @@ int main(int argc, char* argv[]) {
     h.mnuClear_Click();
     Fill(h, kLines);
     const double workFull = MeasureKeys(w, kRounds, false, false);
+    const double lastLineFull = MeasureShowLastLine(h);
     h.show();
     QApplication::processEvents();
     const double paintFull = MeasureKeys(w, kRounds, true, false);
@@ -147,6 +163,8 @@ int main(int argc, char* argv[]) {
     std::printf("key with painting, empty history:   %8.1f us per key (target <= 1000)\n", paintEmpty);
     std::printf("key with painting, 100,000 lines:   %8.1f us per key (%.2fx empty)\n", paintFull,
                 paintFull / paintEmpty);
+    std::printf("of which the last-line scroll alone: %8.1f us empty, %.1f us with 100,000 lines\n",
+                lastLineEmpty, lastLineFull);
     std::printf("export of 100,000 lines:            %8.1f ms (target <= 100)\n", Median(exports));
     w.close();
     return 0;

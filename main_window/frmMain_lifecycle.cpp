@@ -136,10 +136,12 @@ void frmMain::Form_Load() {
         });
     }
 
+    // Shown with every control built and the settings applied; the memory
+    // menu and the hidden history window follow, as at any start.
+    show();
     SetUpMemory();
     LoadHistoryWindow();
     loaded_ = true;
-    show();
 }
 
 // "Top" and "Left" in twips; applied only where the window stays visible.

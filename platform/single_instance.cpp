@@ -64,9 +64,11 @@ bool SingleInstance::NotifyRunning() {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (fd < 0) return false;
         if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0) {
-            const bool sent = ::write(fd, kRaise, sizeof(kRaise) - 1) > 0;
+            // The running copy may close the connection before this lands:
+            // no SIGPIPE, the connection itself was the request.
+            ::send(fd, kRaise, sizeof(kRaise) - 1, MSG_NOSIGNAL);
             ::close(fd);
-            return sent;
+            return true;
         }
         ::close(fd);
         QThread::msleep(50);

@@ -60,6 +60,7 @@ frmHistory::frmHistory(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     auto* client = new QWidget(this);
     setCentralWidget(client);
     Text1 = new QPlainTextEdit(client);
+    Text1->setAccessibleName(QStringLiteral("History"));
     Text1->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -130,9 +131,13 @@ void frmHistory::Append(const QString& s) { text_->Append(s); }
 void frmHistory::RemoveLast(qsizetype n) { text_->RemoveLast(n); }
 
 void frmHistory::ShowLastLine() {
+    // Setting the cursor re-lays out the view; after an append the box's own
+    // cursor is already at the end, so only the scrolling is left to do.
     QTextCursor cursor = Text1->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    Text1->setTextCursor(cursor);
+    if (cursor.hasSelection() || !cursor.atEnd()) {
+        cursor.movePosition(QTextCursor::End);
+        Text1->setTextCursor(cursor);
+    }
     Text1->ensureCursorVisible();
 }
 

@@ -34,11 +34,7 @@ void frmMain::cmdHistory_Click() {
 // Created hidden at first use (start-up asks for it); its own start-up
 // restores its position.
 frmHistory& frmMain::History() {
-    if (!history_) {
-        history_ = new frmHistory(this);
-        if (history_->Text1->accessibleName().isEmpty())
-            history_->Text1->setAccessibleName(QStringLiteral("History"));
-    }
+    if (!history_) history_ = new frmHistory(this);
     return *history_;
 }
 

@@ -20,6 +20,8 @@
 #include "main_window/display_label.h"
 #include "platform/popup_menu.h"
 #include "platform/registry_store.h"
+#include "stair/stair_calc.h"
+#include "stair/stair_opener.h"
 
 class QCheckBox;
 class QComboBox;
@@ -166,6 +168,13 @@ public:
     void cmdPaste_Click();
     // ---- end of the memory and clipboard block ----
 
+    // The stair calculator (modeless, one at a time) and the About box
+    // (modal); frmMain_windows.cpp. The stair calculator's values outlive
+    // its window.
+    void cmdStair_Click();
+    void cmdAbout_Click();
+    stair::StairVariables stairVars;
+
     // The client heights in pixels after any growth for wider fonts.
     int ShortHeight() const { return shortHeight_; }
     int TallHeight() const { return tallHeight_; }
@@ -234,6 +243,10 @@ private:
     bool KeyClipboard(int which);      // the keyboard map's Ctrl+C (0) and Ctrl+V (1)
     void PutOperand(const QString& text);
     // ---- end of the memory and clipboard block ----
+
+    void ConnectWindows();       // constructor
+    void UnloadOtherWindows();   // shut-down, after the history window
+    stair::StairOpener stairOpener_{stairVars, *this};
 
     int clientWidth_ = 0;
     int shortHeight_ = 0;

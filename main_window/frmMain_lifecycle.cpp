@@ -70,6 +70,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     FitCaptions();
     ConnectHandlers();
     ConnectMemoryAndClipboard();
+    ConnectWindows();
     setFixedSize(clientWidth_, shortHeight_);
 }
 
@@ -165,6 +166,7 @@ void frmMain::Form_Resize() { HistoryFollowsWindowState(); }
 
 void frmMain::Form_Unload() {
     UnloadHistoryWindow();
+    UnloadOtherWindows();
     // The write results are ignored: a store that cannot be written loses
     // these values and nothing else.
     auto& store = Registry();

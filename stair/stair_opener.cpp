@@ -8,6 +8,9 @@ StairOpener::StairOpener(StairVariables& vars, const OutputOptions& options)
 StairOpener::~StairOpener() { Unload(); }
 
 frmStair* StairOpener::Open() {
+    // A closed window waits for its deferred deletion: it is already unloaded,
+    // so a click that comes before the deletion still gets a fresh window.
+    if (window_ && !window_->isVisible()) window_.clear();
     const bool loaded = !window_.isNull();
     if (!loaded) {
         // No parent: a top-level window of its own that the main window does

@@ -30,8 +30,9 @@ bool RegistryStore::WriteValue(const std::int32_t& /*root*/, const QString& path
                                const QString& name, const QString& value) {
     QSettings& settings = Settings();
     if (!settings.isWritable()) return false;
+    // Written out when the store is released (and by Qt's own timer): one
+    // rewrite of the file for a whole shut-down, not one per value.
     settings.setValue(KeyOf(path, name), value);
-    settings.sync();
     return settings.status() == QSettings::NoError;
 }
 

@@ -21,7 +21,12 @@ need_packages() {
 }
 
 # What building the program and its tests needs.
-BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev fonts-liberation2 locales libqt6test6)
+BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
+  fonts-liberation2 locales libqt6test6 qt6-qpa-plugins desktop-file-utils appstream)
+
+# What the benchmarks need on top: Google Benchmark, and a private X server
+# with a session bus for the start-up benchmark.
+BENCH_PACKAGES=(libbenchmark-dev libxcb1-dev xvfb dbus)
 
 # A German locale, whose decimal point is ",", for the locale tests.
 make_german_locale() {

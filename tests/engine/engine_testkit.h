@@ -1,54 +1,102 @@
 #pragma once
-// Helpers shared by the engine's GoogleTest suites and the golden-file
-// runner: a recording host, options from "Key=value" text, and one-line
-// forms of parse, format and a whole calculator sequence.
+// Shared by the engine tests and the golden-file runner.
+#include <cctype>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "engine/errors.h"
+#include "engine/mdlConvertInput.h"
+#include "engine/mdlDetType.h"
+#include "engine/mdlDisplay.h"
+#include "engine/mdlDoMath.h"
+#include "engine/numeric.h"
 #include "engine/options.h"
 
 namespace spanwright::testkit {
 
-// A plain host: records the square tag, every error, and clear-all (which,
-// like cmdAC_Click, resets the total and the pending operator).
+// Logs every call, "; "-separated: "tag sqFt", "Error 13: Invalid input.",
+// "ClearAll at <total then>". ClearAll resets the total and the pending
+// operator, as the AC key does.
 struct RecordingHost final : CalculatorHost {
-    std::string tag;
-    std::vector<int> errors;
-    std::vector<std::string> descriptions;
-    int clear_alls = 0;
-    void SetSquareTag(const std::string& t) override { tag = t; }
+    std::string log, tag;
+    int error = 0;  // the first error number
+    void Note(const std::string& s) { log += (log.empty() ? "" : "; ") + s; }
+    void SetSquareTag(const std::string& t) override { Note("tag " + (tag = t)); }
     void ReportError(int number, const std::string& description) override {
-        errors.push_back(number);
-        descriptions.push_back(description);
+        if (error == 0) error = number;
+        Note("Error " + std::to_string(number) + ": " + description);
     }
-    void ClearAll() override;
+    void ClearAll() override {
+        Note("ClearAll at " + numeric::Text(mdlDoMath::dblTotal));
+        mdlDoMath::dblTotal = 0;
+        mdlDisplay::lngOperator = 0;
+    }
 };
 
+// f()'s text, or "Error N" when it raises a numbered error.
+template <typename F>
+std::string OrError(F f) {
+    try {
+        return f();
+    } catch (const NumberedError& e) {
+        return "Error " + std::to_string(e.number());
+    }
+}
+
+// v as %.15G, plus " (not the nearest double)" when that text reads back as
+// another number: Exactly(0.1 + 0.2) -> "0.3 (not the nearest double)".
+inline std::string Exactly(double v) {
+    return numeric::Text(v) + (numeric::Real(numeric::Text(v)) == v ? "" : " (not the nearest double)");
+}
+
 // "Output=1 Format=2 Round=3 RoundOn=0 Square=1"; omitted keys keep the
-// first-run defaults (Output=0 Format=1 Round=4 RoundOn=1 Square=0).
-// Returns false (and leaves *error set) on an unknown key or a bad number.
-bool ParseOptions(std::string_view text, PlainOptions& options, std::string* error = nullptr);
+// first-run defaults. std::invalid_argument on an unknown key or a bad value.
+inline PlainOptions Options(std::string_view text) {
+    PlainOptions o;
+    std::istringstream in{std::string(text)};
+    for (std::string key; std::getline(in >> std::ws, key, '=');) {
+        int* field = key == "Output" ? &o.output : key == "Format" ? &o.format : key == "Round" ? &o.round
+                   : key == "RoundOn" ? &o.round_on : key == "Square" ? &o.square : nullptr;
+        if (!field || !(in >> *field) || (in.peek() != EOF && !std::isspace(in.peek())))
+            throw std::invalid_argument("bad option " + key);
+    }
+    return o;
+}
 
 // Inches as %.15G text, or "Error N".
-std::string ParseResult(std::string_view text);
-// Display text, or "Error N".
-std::string FormatResult(double inches, const OutputOptions& options);
+inline std::string ParseResult(std::string_view text) {
+    return OrError([&] { return numeric::Text(mdlConvertInput::ConvertInput(text, mdlDetType::DetType(text))); });
+}
 
-// Runs "3'4-1/2\" + 10 * 2 =" from a fresh engine (total 0, nothing
-// pending). The display after the last step, or "Error N" at the first
-// failure (the sequence stops there). *tag receives the square tag.
-// An operator with no operand before it uses the display text (initially "0").
-// Returns false when the sequence is malformed (an operand after the last
-// operator, or nothing at all).
-bool RunSequence(std::string_view seq, const OutputOptions& options, std::string& display,
-                 std::string* tag = nullptr);
-
-// Splits at "|" and trims blanks (space, tab) from every field.
-std::vector<std::string> SplitFields(std::string_view line);
-std::string Trim(std::string_view s);
-
-// A GoogleTest-safe row name made from a dimension text: 3'4-1/2" -> 3ft4dash1over2in.
-std::string RowName(std::string_view text);
+// Runs "3'4-1/2\" + 10 * 2 =" from a fresh engine: the display after the last
+// operator, or "Error N" at the first failure; *tag gets the square tag. An
+// operator with no operand before it takes the display (initially "0"), as
+// on the calculator. std::invalid_argument when an operand is left over.
+inline std::string RunSequence(std::string_view seq, const OutputOptions& options, std::string* tag = nullptr) {
+    mdlDoMath::dblTotal = 0;
+    mdlDisplay::lngOperator = 0;
+    RecordingHost host;
+    std::string operand, display = "0";
+    bool stepped = false;
+    std::istringstream in{std::string(seq)};
+    for (std::string token; in >> token && host.error == 0;) {
+        const std::size_t op = std::string_view("=+-*/").find(token);
+        if (token.size() != 1 || op == std::string_view::npos) {
+            operand += (operand.empty() ? "" : " ") + token;
+            continue;
+        }
+        display = mdlDoMath::DoMath(operand.empty() ? display : operand, mdlDisplay::lngOperator, options, host);
+        mdlDisplay::lngOperator = static_cast<std::int32_t>(op);
+        operand = "";
+        stepped = true;
+    }
+    if (tag) *tag = host.tag;
+    mdlDisplay::lngOperator = 0;
+    if (host.error) return "Error " + std::to_string(host.error);
+    if (!stepped || !operand.empty()) throw std::invalid_argument("no operator after the last operand");
+    return display;
+}
 
 }  // namespace spanwright::testkit

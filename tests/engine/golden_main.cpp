@@ -89,12 +89,9 @@ int main(int argc, char** argv) {
             } catch (const std::exception& e) {
                 got = std::string("(malformed line: ") + e.what() + ")";
             }
-            if (got == expected) {
-                ++passed;
-                continue;
-            }
-            ++failed;
-            std::printf("%s:%d: %s\n    expected: %s\n    got:      %s\n", argv[a], number, line.c_str(),
+            (got == expected ? passed : failed) += 1;
+            if (got != expected)
+                std::printf("%s:%d: %s\n    expected: %s\n    got:      %s\n", argv[a], number, line.c_str(),
                         expected.c_str(), got.c_str());
         }
     }

@@ -34,9 +34,6 @@ class Table : public ::testing::TestWithParam<Row> {};
 TEST_P(Table, Gives) { EXPECT_EQ(OrError(GetParam().got), GetParam().want); }
 
 std::string Sign(double v) { return std::signbit(v) ? "minus" : "plus"; }
-std::string Read(const std::string& text, std::int32_t mode) {
-    return n::Text(mdlConvertInput::ConvertInput(text, mode));
-}
 std::string Format(double v, const char* options) { return mdlDisplay::FormatDimension(v, Options(options)); }
 
 const Row kParse[] = {
@@ -47,8 +44,8 @@ const Row kParse[] = {
     {"decimal_type_is_1", [] { return n::Text(mdlDetType::DetType("12.75\"")); }, "1"},
     {"empty_type_is_1", [] { return n::Text(mdlDetType::DetType("")); }, "1"},
     {"lone_slash_type_is_0", [] { return n::Text(mdlDetType::DetType("/")); }, "0"},
-    {"other_type_reads_zero", [] { return Read("3'4-1/2\"", 7); }, "0"},
-    {"negative_type_reads_zero_even_for_letters", [] { return Read("abc", -1); }, "0"},
+    {"other_type_reads_zero", [] { return n::Text(mdlConvertInput::ConvertInput("3'4-1/2\"", 7)); }, "0"},
+    {"negative_type_reads_zero_for_letters", [] { return n::Text(mdlConvertInput::ConvertInput("abc", -1)); }, "0"},
 };
 INSTANTIATE_TEST_SUITE_P(Parse, Table, ::testing::ValuesIn(kParse), RowName);
 

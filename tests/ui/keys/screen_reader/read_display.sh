@@ -1,32 +1,24 @@
 #!/bin/bash
-# Starts the calculator on a private Xvfb with its own session and AT-SPI
-# bus (settings in a throw-away HOME) and reads its display over AT-SPI.
+# Starts the calculator on a private Xvfb with its own session and AT-SPI bus
+# (settings in a throw-away HOME) and runs read_display.py against it.
 #   read_display.sh path/to/spanwright    exit 0 pass, 1 fail, 77 skipped
 set -u
-exe=$1
-here=$(cd "$(dirname "$0")" && pwd)
 for tool in Xvfb dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is not installed"; exit 77; }
-
 tmp=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
 export HOME=$tmp XDG_CONFIG_HOME=$tmp/.config XDG_RUNTIME_DIR=$tmp/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 exec 3<> "$tmp/displayfd"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$tmp/displayfd" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$tmp/displayfd")
 dbus-run-session -- bash -c '
-  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-  sleep 1
-  QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$0" >/dev/null 2>&1 &
-  app=$!
-  sleep 3
-  timeout 60 /usr/bin/python3 "$1/read_display.py"
-  status=$?
-  kill $app
-  exit $status
-' "$exe" "$here" 2> >(grep -v "fd limit" >&2)
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & sleep 1
+  QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$0" >/dev/null 2>&1 & app=$!; sleep 3
+  timeout 60 /usr/bin/python3 "$1"; status=$?
+  kill $app; exit $status
+' "$1" "$(dirname "$0")/read_display.py" 2> >(grep -v "fd limit" >&2)

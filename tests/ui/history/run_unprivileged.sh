@@ -1,12 +1,13 @@
 #!/bin/sh
-# Runs one test function of a Qt Test program as the unprivileged user 65534
-# and passes only when that function passed (not skipped).
-# Usage: run_unprivileged.sh PROGRAM FUNCTION
+# Runs one row of a Qt Test function as the unprivileged user 65534 and
+# passes only when that row passed (not skipped).
+# Usage: run_unprivileged.sh PROGRAM FUNCTION ROW
 set -eu
 program=$1
 function=$2
+row=$3
 if [ "$(id -u)" != 0 ]; then
-  echo "skipped: needs root to drop privileges; as an ordinary user the test program runs $function itself"
+  echo "skipped: needs root to drop privileges; as an ordinary user the test program runs that row itself"
   exit 77
 fi
 if ! setpriv --reuid=65534 --regid=65534 --clear-groups true 2>/dev/null; then
@@ -20,6 +21,6 @@ cp "$program" "$dir/test"
 chown -R 65534:65534 "$dir"
 chmod 755 "$dir" "$dir/test"
 output=$(cd "$dir" && env -u XDG_RUNTIME_DIR HOME="$dir" TMPDIR="$dir" \
-  setpriv --reuid=65534 --regid=65534 --clear-groups "$dir/test" "$function" 2>&1) || true
+  setpriv --reuid=65534 --regid=65534 --clear-groups "$dir/test" "$function:$row" 2>&1) || true
 echo "$output"
-echo "$output" | grep -q "^PASS   : .*::$function()"
+echo "$output" | grep "^PASS   : " | grep -qF "::$function($row)"

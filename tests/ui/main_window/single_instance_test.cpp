@@ -5,86 +5,57 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "main_window_fixture.h"
+#include "main_window/frmMain.h"
 #include "platform/single_instance.h"
+#include "support/ui_support.h"
 
 namespace {
-
 struct Environment {
-    QTemporaryDir config;
-    QTemporaryDir runtime;
-
-    QProcessEnvironment Process() const {
+    QTemporaryDir config, runtime;
+    QString Path(const char* name) const { return runtime.path() + "/spanwright." + name; }
+    // Starts the built program with its settings and lock in the folders above.
+    void Start(QProcess& process) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_CONFIG_HOME", config.path());
         env.insert("XDG_RUNTIME_DIR", runtime.path());
-        return env;
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(SPANWRIGHT_EXE), {});
     }
-    QString SettingsFile() const { return config.path() + "/Ostrel/Spanwright.conf"; }
-    QString Socket() const { return runtime.path() + "/spanwright.socket"; }
-    QString Lock() const { return runtime.path() + "/spanwright.lock"; }
+    void ExpectSecondStartEnds() const {
+        QProcess second;
+        Start(second);
+        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 20000);  // the event loop keeps running
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+    }
 };
-
-void Start(QProcess& process, const Environment& env) {
-    process.setProcessEnvironment(env.Process());
-    process.setProgram(QStringLiteral(SPANWRIGHT_EXE));
-    process.start();
-}
-
-qint64 LockOwner(const QString& lockPath) {
-    QFile file(lockPath);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    return file.readLine().trimmed().toLongLong();
-}
-
 }  // namespace
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 private slots:
-    void secondStartEndsAndFirstStays();
-    void lockOfAKilledCopyDoesNotBlock();
+    void secondStartEndsAndFirstStaysEvenAfterAKill();
     void runningWindowIsRaisedAndActivated();
 };
 
-void SingleInstanceTest::secondStartEndsAndFirstStays() {
+void SingleInstanceTest::secondStartEndsAndFirstStaysEvenAfterAKill() {
     Environment env;
-    QProcess first;
-    Start(first, env);
-    QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env.Socket()), 20000);
-
-    QProcess second;
-    Start(second, env);
-    QVERIFY(second.waitForFinished(20000));
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.exitCode(), 0);
-    QVERIFY2(!QFile::exists(env.SettingsFile()), "the second start wrote settings");
+    QProcess first, next;
+    env.Start(first);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env.Path("socket")), 20000);
+    env.ExpectSecondStartEnds();
+    QVERIFY2(!QFile::exists(env.config.path() + "/Ostrel/Spanwright.conf"), "the second start wrote settings");
     QCOMPARE(first.state(), QProcess::Running);
 
-    first.kill();
-    first.waitForFinished();
-}
-
-void SingleInstanceTest::lockOfAKilledCopyDoesNotBlock() {
-    Environment env;
-    QProcess first;
-    Start(first, env);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env.Socket()), 20000);
     first.kill();  // SIGKILL: the lock file and socket stay behind
-    QVERIFY(first.waitForFinished());
-    QVERIFY(QFile::exists(env.Lock()));
-
-    QProcess next;
-    Start(next, env);
-    QVERIFY(next.waitForStarted());
-    QTRY_COMPARE_WITH_TIMEOUT(LockOwner(env.Lock()), next.processId(), 20000);
-
-    QProcess third;
-    Start(third, env);
-    QVERIFY(third.waitForFinished(20000));
-    QCOMPARE(third.exitCode(), 0);
+    QVERIFY(first.waitForFinished() && QFile::exists(env.Path("lock")));
+    env.Start(next);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env.Path("lock")) && [&] {
+        QFile lock(env.Path("lock"));
+        return lock.open(QIODevice::ReadOnly) && lock.readLine().trimmed().toLongLong() == next.processId();
+    }(), 20000);
+    env.ExpectSecondStartEnds();
     QCOMPARE(next.state(), QProcess::Running);
     next.kill();
     next.waitForFinished();
@@ -92,23 +63,19 @@ void SingleInstanceTest::lockOfAKilledCopyDoesNotBlock() {
 
 void SingleInstanceTest::runningWindowIsRaisedAndActivated() {
     Environment env;
-    spanwright::test::MainWindowFixture f;
+    spanwright::test::TempSettings settings;
+    spanwright::test::MessageRecorder messages;
     spanwright::platform::SingleInstance instance(env.runtime.path());
     QVERIFY(instance.Claim());
-    auto& w = f.Start();
+    spanwright::frmMain w;
+    w.Form_Load();
     QObject::connect(&instance, &spanwright::platform::SingleInstance::RaiseRequested, &w, [&w] { w.BringToFront(); });
     instance.Listen();
-
     QWidget other;
     other.show();
     other.activateWindow();
-    QTRY_VERIFY(other.isActiveWindow());
-    QVERIFY(!w.isActiveWindow());
-
-    QProcess second;
-    Start(second, env);
-    QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 20000);
-    QCOMPARE(second.exitCode(), 0);
+    QTRY_VERIFY(other.isActiveWindow() && !w.isActiveWindow());
+    env.ExpectSecondStartEnds();
     QTRY_VERIFY_WITH_TIMEOUT(w.isActiveWindow(), 10000);
 }
 

@@ -1,0 +1,203 @@
+// The history window: its text API, Clear and Close, its saved position and
+// layout, and exporting to a file (rows in history_edits.txt,
+// history_positions.txt and history_export.txt).
+#include <QtWidgets>
+#include <optional>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include "history/frmHistory.h"
+#include "main_window/rows.h"
+#include "support/ui_support.h"
+
+using spanwright::frmHistory;
+
+namespace {
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+}
+
+// Exports `history` through a save dialog that answers `chosen` (empty:
+// cancelled); returns what the dialog was asked.
+frmHistory::SaveRequest Export(const QString& history, const QString& chosen, int appends = 1) {
+    frmHistory window;
+    frmHistory::SaveRequest asked;
+    window.SetSaveDialog([&](QWidget*, const frmHistory::SaveRequest& r) { return asked = r, chosen; });
+    for (int i = 0; i < appends; ++i) window.Append(history);
+    window.mnuExport->trigger();
+    return asked;
+}
+
+const QByteArray kOld = "old history\r\n";
+}  // namespace
+
+class HistoryTest : public QObject {
+    Q_OBJECT
+    std::optional<spanwright::test::TempSettings> settings_;
+    spanwright::test::MessageRecorder messages_;
+
+private slots:
+    void init() {
+        settings_.emplace();
+        messages_.clear();
+    }
+
+    void edits_data() { spanwright::test::AddRows(QFINDTESTDATA("history_edits.txt"), {"text", "s1", "s2", "s3"}); }
+    // "+text" appends, "-n" removes the last n characters.
+    void edits() {
+        QFETCH(QString, text);
+        QFETCH(QString, s1); QFETCH(QString, s2); QFETCH(QString, s3);
+        frmHistory h;
+        for (const QString& step : {s1, s2, s3}) {
+            if (step.startsWith(u'+')) h.Append(step.mid(1));
+            else if (!step.isEmpty()) h.RemoveLast(step.mid(1).toLongLong());
+        }
+        QCOMPARE(h.Text(), text);
+        QCOMPARE(h.Length(), text.size());
+        QCOMPARE(h.Text1->toPlainText(), QString(text).replace("\r\n", "\n"));
+        QCOMPARE(h.Text1->document()->availableUndoSteps(), 0);
+    }
+
+    void clearCloseAndTheLastLine() {
+        frmHistory h;
+        QCOMPARE(h.windowTitle(), QStringLiteral("History - Spanwright"));
+        QVERIFY(h.Text1->isReadOnly());
+        h.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h));
+        for (int i = 0; i < 300; ++i) h.Append(QStringLiteral("1\r\n+ "));
+        h.ShowLastLine();
+        QVERIFY(h.Text1->verticalScrollBar()->value() > 0);
+        QVERIFY(h.Text1->viewport()->rect().contains(h.Text1->cursorRect()));
+        h.mnuClear->trigger();
+        QCOMPARE(h.Length(), 0);
+        QCOMPARE(h.Text1->toPlainText(), QString());
+        h.Append(QStringLiteral("7\r\n+ "));
+        h.mnuClose->trigger();
+        QVERIFY(!h.isVisible());
+        QCOMPARE(h.Text(), QStringLiteral("7\r\n+ "));
+    }
+
+    // Never shown nor placed, it has no place and the saved one stays; shown
+    // once or moved, its place is saved in twips and the next window takes it up.
+    void positionIsSavedOnceKnownAndComesBack() {
+        settings_->Write(QStringLiteral("HistTop"), QStringLiteral("abc"));
+        frmHistory().Form_Unload();
+        QCOMPARE(settings_->Read(QStringLiteral("HistTop")), QStringLiteral("abc"));
+        frmHistory shown;
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        shown.hide();
+        shown.Form_Unload();
+        QCOMPARE(settings_->Read(QStringLiteral("HistTop")), QString::number(shown.y() * 15));
+        frmHistory moved;
+        moved.move(100, 200);
+        moved.Form_Unload();
+        QCOMPARE(settings_->Read(QStringLiteral("HistTop")) + " " + settings_->Read(QStringLiteral("HistLeft")),
+                 "3000 1500");
+        QCOMPARE(frmHistory().pos(), QPoint(100, 200));
+    }
+
+    void savedPosition_data() {
+        spanwright::test::AddRows(QFINDTESTDATA("history_positions.txt"), {"top", "left", "x", "y"});
+    }
+    // "-": nothing saved, or the place the window system chooses.
+    void savedPosition() {
+        QFETCH(QString, top);
+        QFETCH(QString, left);
+        QFETCH(QString, x);
+        QFETCH(QString, y);
+        const QPoint placed = frmHistory().pos();
+        if (top != "-") settings_->Write(QStringLiteral("HistTop"), top);
+        if (left != "-") settings_->Write(QStringLiteral("HistLeft"), left);
+        QCOMPARE(frmHistory().pos(), QPoint(x == "-" ? placed.x() : x.toInt(), y == "-" ? placed.y() : y.toInt()));
+    }
+
+    // Text1 keeps its corner at 3, 3 and leaves 4 pixels right and below.
+    void resizeNeverGivesANegativeSize() {
+        frmHistory h;
+        h.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h));
+        for (const QSize size : {QSize(400, 500), QSize(1, 300), QSize(300, 1)}) {
+            h.resize(size);
+            QCoreApplication::processEvents();
+            const QSize client(h.width(), h.height() - h.menuBar()->height());
+            QCOMPARE(h.Text1->geometry(), QRect(3, 3, std::max(0, client.width() - 7), std::max(0, client.height() - 7)));
+        }
+        QCOMPARE(h.Text1->height(), 0);  // the last size leaves no room below
+    }
+
+    void exportAsksForHistoryTxtAndWritesLongTextWhole() {
+        QTemporaryDir dir;
+        // A character outside the BMP across the 64 Ki-character chunk boundary.
+        const QString wide = QString(65535, u'a') + QString::fromUtf8("\xF0\x9F\x93\x90" "b");
+        const auto asked = Export(wide, dir.filePath(QStringLiteral("History.txt")));
+        QCOMPARE(asked.title + " | " + asked.fileName + " | " + asked.filter,
+                 "Export History List to a File... | History.txt | *.txt");
+        QVERIFY(QFileInfo(asked.folder).isDir() && asked.folder != QCoreApplication::applicationDirPath());
+        QCOMPARE(ReadAll(dir.filePath(QStringLiteral("History.txt"))), wide.toUtf8() + "\r\n");
+    }
+
+    void exportRules_data() {
+        spanwright::test::AddRows(QFINDTESTDATA("history_export.txt"), {"chosen", "history", "written", "bytes"});
+    }
+    // The folder holds old.txt and a folder d.txt; "-" is no file written.
+    void exportRules() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, history);
+        QFETCH(QString, written);
+        QFETCH(QString, bytes);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("d.txt")));
+        WriteFile(dir.filePath(QStringLiteral("old.txt")), kOld);
+        QVERIFY(!Export(history, chosen.isEmpty() ? QString() : dir.filePath(chosen)).title.isEmpty());
+        QVERIFY(messages_.records().empty());
+        if (written != "-") QCOMPARE(ReadAll(dir.filePath(written)), bytes.toUtf8());
+        if (written != "old.txt") QCOMPARE(ReadAll(dir.filePath(QStringLiteral("old.txt"))), kOld);
+        const bool newFileHere = written != "-" && written != "old.txt" && !written.contains(u'/');
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), newFileHere ? 2 : 1);
+    }
+
+    void exportFails_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"missing folder", "folder in the file's place", "full disk", "read-only file"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+    // The failure is shown once, naming the path, and what was there stays.
+    void exportFails() {
+        QFETCH(QString, how);
+        if (how == "read-only file" && geteuid() == 0)
+            QSKIP("root writes read-only files; the history_export_unprivileged test runs this case as uid 65534");
+        QTemporaryDir dir;
+        struct Unmount {
+            QByteArray at;
+            ~Unmount() { if (!at.isEmpty()) umount2(at.constData(), MNT_DETACH); }
+        } unmount;
+        if (how == "full disk") {
+            if (geteuid() != 0 || mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=16k") != 0)
+                QSKIP("mounting a small tmpfs needs root");
+            unmount.at = QFile::encodeName(dir.path());
+        }
+        const QString path = dir.filePath(how == "missing folder" ? "no/such/History.txt" : "History.txt");
+        const QString kept = how == "folder in the file's place" ? path + "/inside" : path;
+        if (how == "folder in the file's place") QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("History.txt")));
+        if (how != "missing folder") WriteFile(kept, kOld);
+        if (how == "read-only file") QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+        Export(QStringLiteral("12'3-1/2\"\r\n+ "), path, how == "full disk" ? 4000 : 1);  // 56 KB on the full disk
+        QCOMPARE(messages_.records().size(), size_t{1});
+        const auto& shown = messages_.records().front();
+        QVERIFY(shown.icon == spanwright::platform::MessageIcon::Exclamation && shown.title == "Spanwright");
+        QVERIFY2(shown.text.contains(path), qPrintable(shown.text));
+        if (how != "missing folder") QCOMPARE(ReadAll(kept), kOld);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 how == "missing folder" ? QStringList() : QStringList{"History.txt"});
+    }
+};
+
+QTEST_MAIN(HistoryTest)
+#include "history_test.moc"

@@ -51,6 +51,7 @@ private slots:
         w.showMinimized();
         w.showNormal();
         QVERIFY(!w.HistoryWindow()->isVisible());  // a hidden history stays hidden
+        QCOMPARE(w.HistoryWindow()->Text1->accessibleName(), QStringLiteral("History"));
         Play(w, "[History]");
         QVERIFY(w.HistoryWindow()->isVisible());
         w.showMinimized();

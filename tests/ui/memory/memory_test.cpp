@@ -57,6 +57,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QSize size = w.size();
+        const QRect display = w.lblDisplay->geometry();
         const QString megabyte = QStringLiteral("12 ft 3\n").repeated((1 << 20) / 8);
         Play(w, "1");
         QGuiApplication::clipboard()->setText(megabyte);
@@ -67,6 +68,7 @@ private slots:
         qInfo("1 MB paste, the next key and a repaint: %lld ms (target 100 ms)", timer.elapsed());
         QCOMPARE(w.lblDisplay->text(), megabyte + QLatin1Char('5'));
         QCOMPARE(w.size(), size);
+        QCOMPARE(w.lblDisplay->geometry(), display);
         const QImage drawn = w.lblDisplay->grab().toImage();  // ink on the middle row only
         auto ink = [&](int y) {
             for (int x = 0; x < drawn.width(); ++x)

@@ -12,20 +12,6 @@ class AboutTest : public QObject {
     Q_OBJECT
     spanwright::test::TempSettings settings_;
     std::vector<QUrl> opened_;
-    // Shows the box modal over `parent` and runs `whileOpen` on it; true when
-    // the box closed (one still open afterwards is closed, so nothing hangs).
-    bool ShowAndRun(QWidget* parent, const std::function<void(frmAbout*)>& whileOpen) {
-        bool closed = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-            if (!box) return;
-            whileOpen(box);
-            closed = !box->isVisible();
-            box->reject();
-        });
-        frmAbout::ShowModal(parent);
-        return closed;
-    }
 
 private slots:
     void init() {
@@ -66,14 +52,20 @@ private slots:
         connect(&button, &QPushButton::clicked, [&] { ++clicks; });
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
-        QVERIFY(ShowAndRun(&parent, [&](frmAbout* box) {
-            QVERIFY(box->isModal());
+        bool closedModal = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            if (!box) return;
             // Through the window system, which is where a modal box blocks input.
             QTest::mouseClick(parent.windowHandle(), Qt::LeftButton, {}, button.geometry().center());
             QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : box;
             if (key) QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
             else QTest::mouseClick(box->cmdOK, Qt::LeftButton);
-        }));
+            closedModal = box->isModal() && !box->isVisible();
+            box->reject();  // one still open is closed, so nothing hangs
+        });
+        frmAbout::ShowModal(&parent);
+        QVERIFY(closedModal);
         QVERIFY(!parent.findChild<frmAbout*>());  // nothing is kept between showings
         QCOMPARE(clicks, 0);
         QTest::mouseClick(parent.windowHandle(), Qt::LeftButton, {}, button.geometry().center());

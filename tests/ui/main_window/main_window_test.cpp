@@ -30,17 +30,10 @@ struct Window {
     }
 };
 
-QString Items(const QComboBox* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
-    return items.join(u',');
-}
-
 QList<stair::frmStair*> StairWindows() {
     QList<stair::frmStair*> found;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* s = qobject_cast<stair::frmStair*>(w); s && s->isVisible()) found << s;
-    return found;
+    for (QWidget* w : QApplication::topLevelWidgets()) found << qobject_cast<stair::frmStair*>(w);
+    return found.removeAll(nullptr), found;
 }
 
 const QString kDefaults = "output=fractional; format=Feet and Inches; round=1/16 Inch; "
@@ -49,180 +42,171 @@ const QString kDefaults = "output=fractional; format=Feet and Inches; round=1/16
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-    static QString Facet(const Window& f, const QString& name);
+    static QString Facet(const Window& f, const QString& name) {
+        const frmMain& w = *f.form;
+        bool found = false;
+        const QString saved = f.settings.Read(name.mid(6), &found);
+        if (name.startsWith("saved.")) return found ? saved : "-";
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto items = [](const QComboBox* list) {
+            QStringList items;
+            for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+            return items.join(u',');
+        };
+        const std::map<QString, QString> facets{
+            {"panel", (w.height() == w.TallHeight() && w.Frame1->geometry().bottom() < w.height()    ? "tall "
+                       : w.height() == w.ShortHeight() && w.Frame1->y() >= w.height() ? "short "
+                                                                                      : QString::number(w.height()) + " ") +
+                          w.cmdOptions->text()},
+            {"rounding", QString(w.chkRound->isChecked() ? "on" : "off") + (w.chkRound->isEnabled() ? "" : " locked") +
+                             (w.cmbRound->isEnabled() ? ", list on" : ", list off")},
+            {"onscreen", screen.intersects(w.frameGeometry()) && w.frameGeometry().top() >= screen.top() ? "yes" : "no"},
+            {"output", w.optOutput[0]->isChecked() ? "fractional" : w.optOutput[1]->isChecked() ? "decimal" : "none"},
+            {"title", w.windowTitle()},     {"display", w.lblDisplay->text()},
+            {"format", w.cmbFormat->currentText()}, {"formats", items(w.cmbFormat)},
+            {"round", w.cmbRound->currentText()},   {"rounds", items(w.cmbRound)},
+            {"square", QString::number(w.chkSquare->isChecked())}, {"count", QString::number(w.lngListCount)},
+            {"messages", QString::number(f.messages.records().size())}, {"pos", QString("%1,%2").arg(w.x()).arg(w.y())}};
+        return facets.count(name) ? facets.at(name) : "no such facet: " + name;
+    }
+
 private slots:
     void cases_data() { test::AddRows(QFINDTESTDATA("window_cases.txt"), {"saved", "actions", "expected"}); }
-    void cases();
-    void controlTexts();
-    void captionsFitAndNothingOverlaps();
-    void picturesAreCrispAtTwiceThePixels();
-    void oneStairWindowWhoseValuesOutliveIt();
-    void aboutIsModalAndFocusComesBack();
-};
-
-QString MainWindowTest::Facet(const Window& f, const QString& name) {
-    const frmMain& w = *f.form;
-    bool found = false;
-    const QString saved = f.settings.Read(name.mid(6), &found);
-    if (name.startsWith("saved.")) return found ? saved : "-";
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const std::map<QString, QString> facets{
-        {"panel", (w.height() == w.TallHeight() && w.Frame1->geometry().bottom() < w.height()    ? "tall "
-                   : w.height() == w.ShortHeight() && w.Frame1->y() >= w.height() ? "short "
-                                                                                  : QString::number(w.height()) + " ") +
-                      w.cmdOptions->text()},
-        {"rounding", QString(w.chkRound->isChecked() ? "on" : "off") + (w.chkRound->isEnabled() ? "" : " locked") +
-                         (w.cmbRound->isEnabled() ? ", list on" : ", list off")},
-        {"onscreen", screen.intersects(w.frameGeometry()) && w.frameGeometry().top() >= screen.top() ? "yes" : "no"},
-        {"output", w.optOutput[0]->isChecked() ? "fractional" : w.optOutput[1]->isChecked() ? "decimal" : "none"},
-        {"title", w.windowTitle()},     {"display", w.lblDisplay->text()},
-        {"format", w.cmbFormat->currentText()}, {"formats", Items(w.cmbFormat)},
-        {"round", w.cmbRound->currentText()},   {"rounds", Items(w.cmbRound)},
-        {"square", QString::number(w.chkSquare->isChecked())}, {"count", QString::number(w.lngListCount)},
-        {"messages", QString::number(f.messages.records().size())}, {"pos", QString("%1,%2").arg(w.x()).arg(w.y())}};
-    return facets.count(name) ? facets.at(name) : "no such facet: " + name;
-}
-
-// Writes the saved settings, starts the window, runs the actions and checks
-// the expected facets. After start-up and every action the option links
-// hold: fractional always rounds, the rounding list follows its box, and
-// the format list has the length of its mode.
-void MainWindowTest::cases() {
-    QFETCH(QString, saved);
-    QFETCH(QString, actions);
-    QFETCH(QString, expected);
-    Window f;
-    for (const QString& s : saved.split("; ", Qt::SkipEmptyParts)) {
-        if (s == "!folder") QVERIFY(QDir().mkpath(f.settings.FilePath()));
-        else if (s == "!readonly" && ::geteuid() == 0) QSKIP("root writes read-only files; the folder case covers root");
-        else if (s == "!readonly") QFile::setPermissions(f.settings.FilePath(), QFile::ReadOwner);
-        else if (s == "!garbage") {
-            QDir().mkpath(QFileInfo(f.settings.FilePath()).path());
-            QFile file(f.settings.FilePath());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray("[Software\n\x01\x02=\xff\xfe]]]\n=\n[[\nOstrel\\Spanwright\\Top=\"\n") +
-                       QByteArray::fromHex("93c55a00ff80"));
-        } else f.settings.Write(s.section(u'=', 0, 0), s.section(u'=', 1));
+    // Writes the saved settings, starts the window, runs the actions and checks
+    // the expected facets. After start-up and every action the option links
+    // hold: fractional always rounds, the rounding list follows its box, and
+    // the format list has the length of its mode.
+    void cases() {
+        QFETCH(QString, saved);
+        QFETCH(QString, actions);
+        QFETCH(QString, expected);
+        Window f;
+        for (const QString& s : saved.split("; ", Qt::SkipEmptyParts)) {
+            if (s == "!folder") QVERIFY(QDir().mkpath(f.settings.FilePath()));
+            else if (s == "!readonly" && ::geteuid() == 0) QSKIP("root writes read-only files; the folder case covers root");
+            else if (s == "!readonly") QFile::setPermissions(f.settings.FilePath(), QFile::ReadOwner);
+            else if (s == "!garbage") {
+                QDir().mkpath(QFileInfo(f.settings.FilePath()).path());
+                QFile file(f.settings.FilePath());
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Software\n\x01\x02=\xff\xfe]]]\n=\n[[\nOstrel"
+                                                                      "\\Spanwright\\Top=\"\n\x93\xc5\x5a\xff\x80") > 0);
+            } else f.settings.Write(s.section(u'=', 0, 0), s.section(u'=', 1));
+        }
+        frmMain* w = &f.Start();
+        QVERIFY(w->isVisible());
+        const auto links = [&](const QString& after) {
+            const bool fractional = w->optOutput[0]->isChecked(), square = w->chkSquare->isChecked();
+            QVERIFY2(!fractional || (w->chkRound->isChecked() && !w->chkRound->isEnabled()), qPrintable(after));
+            QVERIFY2(w->cmbRound->isEnabled() == w->chkRound->isChecked(), qPrintable(after));
+            QVERIFY2(w->cmbFormat->count() == (square ? 1 : 3) + !fractional, qPrintable(after));
+        };
+        links("start-up");
+        for (const QString& a : actions.split("; ", Qt::SkipEmptyParts)) {
+            const QString verb = a.section(u' ', 0, 0), rest = a.section(u' ', 1);
+            if (verb == "click") {
+                QAbstractButton* target = nullptr;
+                for (auto* b : w->findChildren<QAbstractButton*>()) target = b->accessibleName() == rest ? b : target;
+                QVERIFY2(target, qPrintable(a));
+                QTest::mouseClick(target, Qt::LeftButton);
+            } else if (verb == "format") w->cmbFormat->setCurrentIndex(rest.toInt());
+            else if (verb == "round") w->cmbRound->setCurrentIndex(rest.toInt());
+            else if (verb == "display") w->lblDisplay->setText(rest);
+            else if (verb == "move") w->move(rest.section(u' ', 0, 0).toInt(), rest.section(u' ', 1).toInt());
+            else if (verb == "close") w->close();
+            else if (verb == "restart") w->close(), w = &f.Start();
+            else QFAIL(qPrintable("unknown action " + a));
+            links(a);
+        }
+        for (const QString& e : expected.replace("defaults", kDefaults).split("; ", Qt::SkipEmptyParts))
+            QCOMPARE(e.section(u'=', 0, 0) + "=" + Facet(f, e.section(u'=', 0, 0)), e);
     }
-    frmMain* w = &f.Start();
-    QVERIFY(w->isVisible());
-    const auto links = [&](const QString& after) {
-        const bool fractional = w->optOutput[0]->isChecked(), square = w->chkSquare->isChecked();
-        QVERIFY2(!fractional || (w->chkRound->isChecked() && !w->chkRound->isEnabled()), qPrintable(after));
-        QVERIFY2(w->cmbRound->isEnabled() == w->chkRound->isChecked(), qPrintable(after));
-        QVERIFY2(w->cmbFormat->count() == (square ? 1 : 3) + !fractional, qPrintable(after));
-    };
-    links("start-up");
-    for (const QString& a : actions.split("; ", Qt::SkipEmptyParts)) {
-        const QString verb = a.section(u' ', 0, 0), rest = a.section(u' ', 1);
-        if (verb == "click") {
-            QAbstractButton* target = nullptr;
-            for (auto* b : w->findChildren<QAbstractButton*>()) target = b->accessibleName() == rest ? b : target;
-            QVERIFY2(target, qPrintable(a));
-            QTest::mouseClick(target, Qt::LeftButton);
-        } else if (verb == "format") w->cmbFormat->setCurrentIndex(rest.toInt());
-        else if (verb == "round") w->cmbRound->setCurrentIndex(rest.toInt());
-        else if (verb == "display") w->lblDisplay->setText(rest);
-        else if (verb == "move") w->move(rest.section(u' ', 0, 0).toInt(), rest.section(u' ', 1).toInt());
-        else if (verb == "close") w->close();
-        else if (verb == "restart") w->close(), w = &f.Start();
-        else QFAIL(qPrintable("unknown action " + a));
-        links(a);
-    }
-    for (const QString& e : expected.replace("defaults", kDefaults).split("; ", Qt::SkipEmptyParts))
-        QCOMPARE(e.section(u'=', 0, 0) + "=" + Facet(f, e.section(u'=', 0, 0)), e);
-}
 
-// Every key, box and list of the window with its caption and tooltip, by
-// accessible name; each also carries an accessible description.
-void MainWindowTest::controlTexts() {
-    Window f;
-    frmMain& w = f.Start();
-    std::map<QString, QStringList> table;
-    for (const QStringList& row : test::ReadRows(QFINDTESTDATA("control_texts.txt"))) table[row[0]] = row;
-    std::size_t seen = 0;
-    for (QWidget* c : w.findChildren<QWidget*>()) {
-        const auto* button = qobject_cast<QAbstractButton*>(c);
-        if ((!button && !qobject_cast<QComboBox*>(c) && c != w.Frame1) || (c->parent() != &w && c->parent() != w.Frame1))
-            continue;
-        QVERIFY2(table.count(c->accessibleName()), qPrintable("no row for " + c->accessibleName()));
-        const QStringList& row = table[c->accessibleName()];
-        QCOMPARE(button ? button->text() : c == w.Frame1 ? w.Frame1->title() : QString(), row.value(1));
-        QCOMPARE(c->toolTip(), row.value(2));
-        QVERIFY2(c == w.Frame1 || !c->accessibleDescription().isEmpty(), qPrintable(row[0]));
-        ++seen;
+    // Every key, box and list of the window with its caption and tooltip, by
+    // accessible name; each also carries an accessible description.
+    void controlTexts() {
+        Window f;
+        frmMain& w = f.Start();
+        std::map<QString, QStringList> table;
+        for (const QStringList& row : test::ReadRows(QFINDTESTDATA("control_texts.txt"))) table[row[0]] = row;
+        std::size_t seen = 0;
+        for (QWidget* c : w.findChildren<QWidget*>()) {
+            const auto* button = qobject_cast<QAbstractButton*>(c);
+            if ((!button && !qobject_cast<QComboBox*>(c) && c != w.Frame1) || (c->parent() != &w && c->parent() != w.Frame1))
+                continue;
+            QVERIFY2(table.count(c->accessibleName()), qPrintable("no row for " + c->accessibleName()));
+            const QStringList& row = table[c->accessibleName()];
+            QCOMPARE(button ? button->text() : c == w.Frame1 ? w.Frame1->title() : QString(), row.value(1));
+            QCOMPARE(c->toolTip(), row.value(2));
+            QVERIFY2(c == w.Frame1 || !c->accessibleDescription().isEmpty(), qPrintable(row[0]));
+            ++seen;
+        }
+        QCOMPARE(seen, table.size());
     }
-    QCOMPARE(seen, table.size());
-}
 
-void MainWindowTest::captionsFitAndNothingOverlaps() {
-    Window f;
-    frmMain& w = f.Start();
-    w.cmdOptions_Click();
-    QVERIFY(w.rect().contains(w.Frame1->geometry()));
-    for (const QWidget* parent : std::initializer_list<const QWidget*>{&w, w.Frame1}) {
-        QList<QWidget*> children;
-        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (!child->isVisibleTo(parent) || child->isWindow()) continue;
-            const auto* button = qobject_cast<QPushButton*>(child);
-            const QFontMetrics metrics(child->font());
-            if (button && !button->text().isEmpty())
-                QVERIFY2(metrics.horizontalAdvance(button->text()) + 4 <= button->width() &&
-                             metrics.height() <= button->height(), qPrintable(button->text()));
-            else if (auto* box = qobject_cast<QAbstractButton*>(child); box && !button)
-                QVERIFY2(box->sizeHint().width() <= box->width() && box->sizeHint().height() <= box->height() &&
-                             parent->rect().contains(box->geometry()), qPrintable(box->text()));
-            for (const QWidget* other : children)
-                QVERIFY2(!other->geometry().intersects(child->geometry()),
-                         qPrintable(other->accessibleName() + " / " + child->accessibleName()));
-            children << child;
+    void captionsFitAndNothingOverlaps() {
+        Window f;
+        frmMain& w = f.Start();
+        w.cmdOptions_Click();
+        QVERIFY(w.rect().contains(w.Frame1->geometry()));
+        for (const QWidget* parent : std::initializer_list<const QWidget*>{&w, w.Frame1}) {
+            QList<QWidget*> children;
+            for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (!child->isVisibleTo(parent) || child->isWindow()) continue;
+                const auto* button = qobject_cast<QPushButton*>(child);
+                const QFontMetrics metrics(child->font());
+                if (button && !button->text().isEmpty())
+                    QVERIFY2(metrics.horizontalAdvance(button->text()) + 4 <= button->width() &&
+                                 metrics.height() <= button->height(), qPrintable(button->text()));
+                else if (auto* box = qobject_cast<QAbstractButton*>(child); box && !button)
+                    QVERIFY2(box->sizeHint().width() <= box->width() && box->sizeHint().height() <= box->height() &&
+                                 parent->rect().contains(box->geometry()), qPrintable(box->text()));
+                for (const QWidget* other : children)
+                    QVERIFY2(!other->geometry().intersects(child->geometry()),
+                             qPrintable(other->accessibleName() + " / " + child->accessibleName()));
+                children << child;
+            }
         }
     }
-}
 
-// The plus bar is two logical pixels thick: four sharp device pixels.
-void MainWindowTest::picturesAreCrispAtTwiceThePixels() {
-    const QImage plus = platform::ImageList1().Pixmap(1, 2.0).toImage();
-    QCOMPARE(plus.size(), QSize(40, 40));
-    QString column;
-    for (int y = 16; y <= 23; ++y)
-        column += plus.pixelColor(10, y) == QColor(Qt::black) ? '.' : plus.pixelColor(10, y) == QColor(128, 128, 255) ? 'B' : '?';
-    QCOMPARE(column, QStringLiteral("..BBBB.."));
-}
+    // The plus bar is two logical pixels thick: four sharp device pixels.
+    void picturesAreCrispAtTwiceThePixels() {
+        const QImage plus = platform::ImageList1().Pixmap(1, 2.0).toImage();
+        QString column = QString::number(plus.width()) + " ";
+        for (int y = 16; y <= 23; ++y)
+            column += plus.pixelColor(10, y) == QColor(Qt::black) ? '.' : plus.pixelColor(10, y) == QColor(128, 128, 255) ? 'B' : '?';
+        QCOMPARE(column, QStringLiteral("40 ..BBBB.."));
+    }
 
-void MainWindowTest::oneStairWindowWhoseValuesOutliveIt() {
-    Window f;
-    frmMain& w = f.Start();
-    QTest::mouseClick(w.cmdStair, Qt::LeftButton);
-    QTest::mouseClick(w.cmdStair, Qt::LeftButton);
-    QCOMPARE(StairWindows().size(), 1);
-    stair::frmStair* window = StairWindows().first();
-    window->Text1[2]->setText("108");
-    window->Text1[0]->setText("7.5");
-    QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
-    QTRY_COMPARE(StairWindows().size(), 0);
-    QCOMPARE(w.stairVars.intRisers, std::int16_t(15));
-    QTest::mouseClick(w.cmdStair, Qt::LeftButton);
-    QVERIFY(StairWindows().first()->Text1[1]->text().isEmpty());
-    w.close();  // shut-down unloads the stair window
-    QTRY_COMPARE(StairWindows().size(), 0);
-}
-
-void MainWindowTest::aboutIsModalAndFocusComesBack() {
-    Window f;
-    frmMain& w = f.Start();
-    bool sawModal = false;
-    QTimer::singleShot(0, [&] {
-        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-        sawModal = about != nullptr;
-        if (about) QTest::keyClick(about, Qt::Key_Escape);
-    });
-    QTest::mouseClick(w.cmdAbout, Qt::LeftButton);
-    QVERIFY(sawModal && !QApplication::activeModalWidget());
-    QTest::keyClick(&w, '7');
-    QCOMPARE(w.lblDisplay->text(), QStringLiteral("7"));
-}
+    void oneStairWindowAndAModalAboutBox() {
+        Window f;
+        frmMain& w = f.Start();
+        QTest::mouseClick(w.cmdStair, Qt::LeftButton);
+        QTest::mouseClick(w.cmdStair, Qt::LeftButton);
+        QCOMPARE(StairWindows().size(), 1);
+        stair::frmStair* window = StairWindows().first();
+        window->Text1[2]->setText("108");
+        window->Text1[0]->setText("7.5");
+        QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
+        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        QTRY_COMPARE(StairWindows().size(), 0);
+        QCOMPARE(w.stairVars.intRisers, std::int16_t(15));
+        QTest::mouseClick(w.cmdStair, Qt::LeftButton);
+        QVERIFY(StairWindows().first()->Text1[1]->text().isEmpty());
+        // The About box is modal; the keyboard comes back to the window after it.
+        bool sawModal = false;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            sawModal = about != nullptr;
+            if (about) QTest::keyClick(about, Qt::Key_Escape);
+        });
+        QTest::mouseClick(w.cmdAbout, Qt::LeftButton);
+        QVERIFY(sawModal && !QApplication::activeModalWidget());
+        QTest::keyClick(&w, '7');
+        QCOMPARE(w.lblDisplay->text(), QStringLiteral("7"));
+        w.close();  // shut-down unloads the stair window
+        QTRY_COMPARE(StairWindows().size(), 0);
+    }
+};
 
 QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

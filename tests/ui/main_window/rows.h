@@ -13,14 +13,13 @@ inline QList<QStringList> ReadRows(const QString& path) {
     QList<QStringList> rows;
     for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
         if (line.trimmed().isEmpty() || line.startsWith(u'#')) continue;
-        QStringList cells;
+        QStringList& cells = rows.emplace_back();
         for (QString cell : line.split(u'|')) {
             cell = cell.trimmed();
             if (cell.size() > 1 && cell.startsWith(u'"') && cell.endsWith(u'"')) cell = cell.mid(1, cell.size() - 2);
             for (qsizetype at; (at = cell.indexOf("\\x")) >= 0;) cell.replace(at, 4, QChar(cell.mid(at + 2, 2).toInt(nullptr, 16)));
             cells << cell.replace("\\r", "\r").replace("\\n", "\n").replace("\\t", "\t");
         }
-        rows << cells;
     }
     return rows;
 }

@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "main_window/rows.h"
 #include "stair/frmStair.h"
 #include "stair/stair_opener.h"
 #include "support/ui_support.h"
@@ -40,7 +41,6 @@ private slots:
         opener_ = std::make_unique<StairOpener>(vars_, options_);
         recorder_.clear();
     }
-    void cleanup() { opener_.reset(); }
 
     void modeSwitchEnablesOneSetAndKeepsEverything() {
         frmStair* w = opener_->Open();
@@ -64,44 +64,27 @@ private slots:
     }
 
     void messagesLeaveFieldsAndSummary_data() {
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("one field") << QStringList{"", "", "108"}
-            << "You must enter values in two of the three available fields." << "Stair Calculator";
-        QTest::newRow("overflow") << QStringList{"", "40000", "10"}
-            << "Error : 6 - A value that has been entered is too large." << "Error";
-        QTest::newRow("blanks only") << QStringList{"  ", "", "10"} << "Error: 13 - Type mismatch." << "Error";
+        spanwright::test::AddRows(QFINDTESTDATA("stair_messages.txt"), {"risers", "message"});
     }
     void messagesLeaveFieldsAndSummary() {
-        QFETCH(QStringList, fields);
-        QFETCH(QString, text);
-        QFETCH(QString, title);
+        QFETCH(QString, risers);
+        QFETCH(QString, message);
+        const QStringList fields = risers.split(u',');
         frmStair* w = opener_->Open();
         Calculate(w, w->Text1, {"", "15", "108"});
         const QString summary = w->lblRiser->text();
         Calculate(w, w->Text1, fields);
         QCOMPARE(recorder_.records().size(), std::size_t{1});
-        QCOMPARE(recorder_.records()[0].text + " | " + recorder_.records()[0].title, text + " | " + title);
+        QCOMPARE(recorder_.records()[0].title + ": " + recorder_.records()[0].text, message);
         QVERIFY(recorder_.records()[0].icon == spanwright::platform::MessageIcon::Exclamation);
         QCOMPARE(QStringList({w->Text1[0]->text(), w->Text1[1]->text(), w->Text1[2]->text()}), fields);
         QVERIFY(!summary.isEmpty() && w->lblRiser->text() == summary);
     }
 
-    void summaryFollowsTheCurrentOutputForm() {
-        frmStair* w = opener_->Open();
-        Calculate(w, w->Text1, {"7.25", "15", ""});
-        QCOMPARE(w->lblRiser->text(), QStringLiteral("15 Risers @ 7.25\" = 9'0-3/4\""));
-        options_.output = 1;  // decimal feet, two places
-        options_.format = 2;
-        options_.round = 2;
-        Click(w->cmdCalculate);
-        QCOMPARE(w->lblRiser->text(), QStringLiteral("15 Risers @ 7.25\" = 9.06'"));
-    }
-
     // One window at a time; Close destroys it, and the next one starts
-    // empty in Risers mode while the values live on.
-    void oneWindowAndCloseAndReopen() {
+    // empty in Risers mode while the values live on. The summary is written
+    // in the output form current at each Calculate.
+    void oneWindowCloseReopenAndTheSummaryForm() {
         QPointer<frmStair> w = opener_->Open();
         Calculate(w, w->Text1, {"7.5", "", "108"});
         Click(w->optStair[1]);
@@ -115,8 +98,13 @@ private slots:
 
         w = opener_->Open();
         QVERIFY(w->optStair[0]->isChecked() && w->Text1[1]->text().isEmpty() && w->lblRiser->text().isEmpty());
-        Calculate(w, w->Text1, {"7.5", "3", "108"});  // all three: the count again
-        QCOMPARE(w->Text1[1]->text(), QStringLiteral("15"));
+        Calculate(w, w->Text1, {"7.25", "15", ""});
+        QCOMPARE(w->lblRiser->text(), QStringLiteral("15 Risers @ 7.25\" = 9'0-3/4\""));
+        options_.output = 1;  // decimal feet, two places
+        options_.format = 2;
+        options_.round = 2;
+        Click(w->cmdCalculate);
+        QCOMPARE(w->lblRiser->text(), QStringLiteral("15 Risers @ 7.25\" = 9.06'"));
         opener_->Unload();  // the main window's shut-down: gone at once
         QVERIFY(w.isNull());
     }

@@ -183,6 +183,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // frmMain_layout.cpp
@@ -235,6 +236,7 @@ private:
     QString carriedTag_;     // the square tag this key-down turned into a mark
     int lastError_ = 0;      // the error number of the last failed evaluation
     frmHistory* history_ = nullptr;  // a child window: deleted with this one
+    bool historyPending_ = false;    // start-up's history window, after the first paint
     // ---- end of the keys block ----
 
     // ---- Memory and clipboard block (see above) ----

@@ -4,6 +4,7 @@
 //   AddToHistory("ChangeOp") with - pending -> "5\r\n- "
 //   AddToHistory("ChangeOp") on ""  (cleared between two operators) -> "- "
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include "engine/mdlDisplay.h"
 #include "frmMain.h"
@@ -38,7 +39,17 @@ frmHistory& frmMain::History() {
     return *history_;
 }
 
-void frmMain::LoadHistoryWindow() { History(); }
+// Start-up creates the hidden history window once the main window has been
+// painted, so that it does not hold up the first map; whatever needs it
+// sooner (a key, the History button) creates it on the spot.
+void frmMain::LoadHistoryWindow() { historyPending_ = true; }
+
+void frmMain::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!historyPending_) return;
+    historyPending_ = false;
+    QTimer::singleShot(0, this, [this] { History(); });
+}
 
 // A minimise hides a shown history window; the restore brings it back.
 void frmMain::HistoryFollowsWindowState() {

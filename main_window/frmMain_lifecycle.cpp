@@ -34,7 +34,15 @@ void Try(Step step) {
     }
 }
 
-std::string Std(const QString& text) { return text.toStdString(); }
+// The text of a setting, or nothing when it is missing or empty. Such a
+// step is skipped without trying a conversion: a failed conversion would
+// skip it as well, but the first exception of a run costs milliseconds of
+// start-up, and a first run has no settings at all.
+std::optional<std::string> Setting(platform::RegistryStore& store, const QString& name) {
+    const QString text = settings::Read(store, name);
+    if (text.isEmpty()) return std::nullopt;
+    return text.toStdString();
+}
 
 // A saved position counts only when the window placed there keeps its top
 // edge and a good part of itself on some available screen.
@@ -87,12 +95,14 @@ void frmMain::Form_Load() {
     blnNewExpresion = true;
     RestorePosition();
 
-    Try([&] { blnShowOptions = numeric::ToBoolean(Std(settings::Read(Registry(), key::ShowOptions))); });
+    Try([&] {
+        if (const auto text = Setting(Registry(), key::ShowOptions)) blnShowOptions = numeric::ToBoolean(*text);
+    });
     SetPanelShown(blnShowOptions);
 
     Try([&] {
-        const QString text = settings::Read(Registry(), key::Output);
-        const std::int16_t n = text.isEmpty() ? 0 : numeric::Whole16(Std(text));
+        const auto text = Setting(Registry(), key::Output);
+        const std::int16_t n = text ? numeric::Whole16(*text) : 0;
         optOutput[n == 1 ? 1 : 0]->setChecked(true);
     });
     // An "Output" naming neither button (7, or not a number) would leave
@@ -100,27 +110,33 @@ void frmMain::Form_Load() {
     if (!optOutput[0]->isChecked() && !optOutput[1]->isChecked()) optOutput[0]->setChecked(true);
 
     Try([&] {
-        const std::int16_t value = numeric::Whole16(Std(settings::Read(Registry(), key::Square)));
-        if (value == 0 || value == 1) chkSquare->setChecked(value == 1);
+        if (const auto text = Setting(Registry(), key::Square)) {
+            const std::int16_t value = numeric::Whole16(*text);
+            if (value == 0 || value == 1) chkSquare->setChecked(value == 1);
+        }
     });
     // A position outside the list is not applied: the fill's choice stands.
     Try([&] {
-        const std::int16_t position = numeric::Whole16(Std(settings::Read(Registry(), key::Format)));
-        if (position >= -1 && position < cmbFormat->count()) cmbFormat->setCurrentIndex(position);
+        if (const auto text = Setting(Registry(), key::Format)) {
+            const std::int16_t position = numeric::Whole16(*text);
+            if (position >= -1 && position < cmbFormat->count()) cmbFormat->setCurrentIndex(position);
+        }
     });
     Try([&] {
-        const std::int16_t position = numeric::Whole16(Std(settings::Read(Registry(), key::Round)));
-        if (position >= -1 && position < cmbRound->count()) cmbRound->setCurrentIndex(position);
+        if (const auto text = Setting(Registry(), key::Round)) {
+            const std::int16_t position = numeric::Whole16(*text);
+            if (position >= -1 && position < cmbRound->count()) cmbRound->setCurrentIndex(position);
+        }
     });
 
-    const QString roundOn = settings::Read(Registry(), key::RoundOn);
-    bool runHandler = true;  // also when the text is no number
-    Try([&] { runHandler = numeric::Real(Std(roundOn)) == 0; });
+    const auto roundOn = Setting(Registry(), key::RoundOn);
+    bool runHandler = true;  // also when the text is missing or no number
+    if (roundOn) Try([&] { runHandler = numeric::Real(*roundOn) == 0; });
     if (runHandler) {
         Try([&] { chkRound_Click(); });
     } else {
         Try([&] {
-            const std::int16_t value = numeric::Whole16(Std(roundOn));
+            const std::int16_t value = numeric::Whole16(*roundOn);
             if (value == 0 || value == 1) chkRound->setChecked(value == 1);
         });
     }
@@ -129,9 +145,9 @@ void frmMain::Form_Load() {
     bool found = false;
     const QString listCount = settings::Read(Registry(), key::ListCount, &found);
     lngListCount = 10;
-    if (found) {
+    if (found && !listCount.isEmpty()) {
         Try([&] {
-            const double value = numeric::Real(Std(listCount));
+            const double value = numeric::Real(listCount.toStdString());
             if (value >= 1 && value == std::floor(value) && value <= std::numeric_limits<std::int32_t>::max())
                 lngListCount = static_cast<std::int32_t>(value);
         });
@@ -149,8 +165,12 @@ void frmMain::Form_Load() {
 void frmMain::RestorePosition() {
     std::optional<int> top;
     std::optional<int> left;
-    Try([&] { top = PixelsOf(numeric::Single(Std(settings::Read(Registry(), key::Top)))); });
-    Try([&] { left = PixelsOf(numeric::Single(Std(settings::Read(Registry(), key::Left)))); });
+    Try([&] {
+        if (const auto text = Setting(Registry(), key::Top)) top = PixelsOf(numeric::Single(*text));
+    });
+    Try([&] {
+        if (const auto text = Setting(Registry(), key::Left)) left = PixelsOf(numeric::Single(*text));
+    });
     if (!top && !left) return;
     const QPoint target(left.value_or(x()), top.value_or(y()));
     if (OnSomeScreen(QRect(target, frameGeometry().size()))) move(target);

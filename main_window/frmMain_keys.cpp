@@ -113,10 +113,12 @@ bool frmMain::KeyDot(int) {
 
 // The four keys that act the same clicked or typed.
 bool frmMain::KeyDirect(int which) {
-    using Handler = void (frmMain::*)();
-    static constexpr Handler kHandlers[] = {&frmMain::cmdFeet_Click, &frmMain::cmdInches_Click,
-                                            &frmMain::cmdFraction_Click, &frmMain::cmdNeg_Click};
-    (this->*kHandlers[which])();
+    switch (which) {
+        case 0: cmdFeet_Click(); break;
+        case 1: cmdInches_Click(); break;
+        case 2: cmdFraction_Click(); break;
+        default: cmdNeg_Click(); break;
+    }
     return true;
 }
 

@@ -36,10 +36,13 @@ void frmMain::cmdMultiply_Click() { OperatorAct(3); }
 void frmMain::cmdDivide_Click() { OperatorAct(4); }
 
 void frmMain::PerformOperator(int op) {
-    using Handler = void (frmMain::*)();
-    static constexpr Handler kHandlers[] = {nullptr, &frmMain::cmdAdd_Click, &frmMain::cmdSubtract_Click,
-                                            &frmMain::cmdMultiply_Click, &frmMain::cmdDivide_Click};
-    (this->*kHandlers[op])();
+    switch (op) {
+        case 1: cmdAdd_Click(); break;
+        case 2: cmdSubtract_Click(); break;
+        case 3: cmdMultiply_Click(); break;
+        case 4: cmdDivide_Click(); break;
+        default: break;
+    }
 }
 
 QString frmMain::OperatorText(int op) {

@@ -63,7 +63,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://ostrel.example/spanwright)
 # Named outright: the libraries dpkg-shlibdeps finds, plus what is loaded at
 # run time and no linker sees (the platform plugins, the Arial-metric font).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), qt6-qpa-plugins, fonts-liberation2")
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins, fonts-liberation2")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -119,6 +119,7 @@ void frmHistory::Form_Resize() {
 void frmHistory::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     shownOnce_ = true;
+    Text1->ensureCursorVisible();
 }
 
 void frmHistory::resizeEvent(QResizeEvent* event) {
@@ -138,7 +139,8 @@ void frmHistory::ShowLastLine() {
         cursor.movePosition(QTextCursor::End);
         Text1->setTextCursor(cursor);
     }
-    Text1->ensureCursorVisible();
+    // A hidden box scrolls when it is shown again (showEvent).
+    if (isVisible()) Text1->ensureCursorVisible();
 }
 
 void frmHistory::mnuClear_Click() { text_->Clear(); }

@@ -138,7 +138,9 @@ public:
     // (frmMain_keys.cpp, frmMain_entry.cpp, frmMain_operators.cpp,
     // frmMain_history.cpp). Every key, typed or clicked, passes Form_KeyDown.
     void Form_KeyDown(int KeyCode, int Shift);
-    static bool IsMapped(int KeyCode, int Shift);  // a key of the table: consumed
+    // Form_KeyDown that tells whether the key is one of the table's: the
+    // event filter consumes those and lets the others go on.
+    bool HandleKey(int KeyCode, int Shift);
     void cmdNum_Click(std::int16_t Index);
     void cmdDot_Click();
     void cmdBack_Click();

@@ -67,17 +67,21 @@ const frmMain::KeyRow* frmMain::FindKey(int KeyCode, int Shift) {
     return nullptr;
 }
 
-void frmMain::Form_KeyDown(int KeyCode, int Shift) {
+void frmMain::Form_KeyDown(int KeyCode, int Shift) { HandleKey(KeyCode, Shift); }
+
+bool frmMain::HandleKey(int KeyCode, int Shift) {
     blnInKeyDown = true;
     CarryOverSquareUnits();
     if (lblDisplay->text() == QLatin1String("0")) blnNewOperand = true;
     // A key outside the table only gets the steps above: it goes on to the
     // focused control (Tab, arrows, Space), so the focus is left where it is.
-    if (const KeyRow* row = FindKey(KeyCode, Shift)) {
+    const KeyRow* row = FindKey(KeyCode, Shift);
+    if (row) {
         if ((this->*row->action)(row->value + (KeyCode - row->first))) History().ShowLastLine();
         FocusBack();  // a refused key too: a clicked button does not keep it
     }
     blnInKeyDown = false;
+    return row != nullptr;
 }
 
 // A square result turns into a length entry at the next key-down, whatever
@@ -230,8 +234,7 @@ public:
             static_cast<QWidget*>(watched)->window() != &w_)
             return false;
         const platform::VirtualKey key = platform::TranslateKey(*static_cast<QKeyEvent*>(event));
-        w_.Form_KeyDown(key.KeyCode, key.Shift);
-        return frmMain::IsMapped(key.KeyCode, key.Shift);
+        return w_.HandleKey(key.KeyCode, key.Shift);
     }
 
 private:
@@ -239,8 +242,6 @@ private:
 };
 
 }  // namespace
-
-bool frmMain::IsMapped(int KeyCode, int Shift) { return FindKey(KeyCode, Shift) != nullptr; }
 
 void frmMain::InstallKeyFilter() { qApp->installEventFilter(new KeyFilter(*this)); }
 

@@ -67,6 +67,19 @@ double Median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+// Median microseconds of `runs` calls of f.
+template <class F>
+double MedianMicros(int runs, F f) {
+    std::vector<double> times;
+    QElapsedTimer t;
+    for (int i = 0; i < runs; ++i) {
+        t.start();
+        f();
+        times.push_back(t.nsecsElapsed() / 1000.0);
+    }
+    return Median(times);
+}
+
 // Microseconds per key press, median over `rounds` runs of the calculation.
 double MeasureKeys(frmMain& w, int rounds, bool paint, bool clearEachRound) {
     std::vector<double> times;
@@ -96,14 +109,7 @@ double MeasureKeys(frmMain& w, int rounds, bool paint, bool clearEachRound) {
 // Microseconds of the history box's scroll to its last line alone, which
 // every handled key ends with.
 double MeasureShowLastLine(frmHistory& h) {
-    std::vector<double> times;
-    QElapsedTimer t;
-    for (int i = 0; i < 1000; ++i) {
-        t.start();
-        h.ShowLastLine();
-        times.push_back(t.nsecsElapsed() / 1000.0);
-    }
-    return Median(times);
+    return MedianMicros(1000, [&h] { h.ShowLastLine(); });
 }
 
 void Fill(frmHistory& h, int lines) {
@@ -149,13 +155,7 @@ int main(int argc, char* argv[]) {
     h.SetSaveDialog([&dir](QWidget*, const frmHistory::SaveRequest&) { return dir.filePath("History.txt"); });
     h.mnuClear_Click();
     Fill(h, kLines);
-    std::vector<double> exports;
-    QElapsedTimer t;
-    for (int i = 0; i < 5; ++i) {
-        t.start();
-        h.mnuExport_Click();
-        exports.push_back(t.nsecsElapsed() / 1e6);
-    }
+    const double exportMs = MedianMicros(5, [&h] { h.mnuExport_Click(); }) / 1000.0;
 
     std::printf("key work alone, empty history:      %8.1f us per key (target <= 50)\n", workEmpty);
     std::printf("key work alone, 100,000 lines:      %8.1f us per key (%.2fx empty)\n", workFull,
@@ -165,7 +165,7 @@ int main(int argc, char* argv[]) {
                 paintFull / paintEmpty);
     std::printf("of which the last-line scroll alone: %8.1f us empty, %.1f us with 100,000 lines\n",
                 lastLineEmpty, lastLineFull);
-    std::printf("export of 100,000 lines:            %8.1f ms (target <= 100)\n", Median(exports));
+    std::printf("export of 100,000 lines:            %8.1f ms (target <= 100)\n", exportMs);
     w.close();
     return 0;
 }

@@ -88,6 +88,13 @@ private slots:
         h.mnuClose->trigger();
         QVERIFY(!h.isVisible());
         QCOMPARE(h.Text(), QStringLiteral("7\r\n+ "));
+        // Lines recorded while hidden: shown again, it opens on the last one.
+        h.resize(400, 300);
+        for (int i = 0; i < 300; ++i) h.Append(QStringLiteral("1\r\n+ "));
+        h.ShowLastLine();
+        h.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h));
+        QVERIFY(h.Text1->viewport()->rect().contains(h.Text1->cursorRect()));
     }
 
     // Never shown nor placed, it has no place and the saved one stays; shown

@@ -20,17 +20,6 @@ using namespace spanwright;
 
 namespace {
 
-struct Host final : CalculatorHost {
-    int errors = 0;
-    int last = 0;
-    void SetSquareTag(const std::string&) override {}
-    void ReportError(int number, const std::string&) override {
-        ++errors;
-        last = number;
-    }
-    void ClearAll() override { mdlDoMath::dblTotal = 0; }
-};
-
 bool Known(int n) { return n == 5 || n == 6 || n == 11 || n == 13 || n == 94 || n == 100; }
 
 }  // namespace
@@ -40,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t sel = data[0];
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    PlainOptions o;
+    OutputOptions o;
     o.output = sel & 1;
     o.format = (sel >> 1) & 3;
     o.square = (sel >> 3) & 1;
@@ -73,12 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)numeric::Pattern(v, o.round);
     }
 
-    Host host;
-    mdlDoMath::dblTotal = 1.5;
-    const std::int32_t op = static_cast<std::int32_t>(sel % 5);
-    const std::string r = mdlDoMath::DoMath(text, op, o, host);
-    if (host.errors > 0 && r != "0") std::abort();
-    if (host.errors > 0 && !Known(host.last)) std::abort();
-    if (!std::isfinite(mdlDoMath::dblTotal)) std::abort();
+    const int op = sel % 5;
+    const mdlDoMath::StepResult step = mdlDoMath::DoMath(1.5, text, op, o);
+    if (!step.ok() && (step.text != "0" || !Known(step.error) || step.total != 1.5)) std::abort();
+    if (!std::isfinite(step.total)) std::abort();
     return 0;
 }

@@ -21,26 +21,16 @@ struct Flight {
 Flight Risers(StairVariables& v) { return {v.dblRiserHeight, v.intRisers, v.dblOverallHeight}; }
 Flight Treads(StairVariables& v) { return {v.dblTreadWidth, v.intTreads, v.dblOverallWidth}; }
 
-// Division as the calculator's arithmetic reports it: x / 0 is error 11,
-// 0 / 0 and a result beyond the double range are error 6.
-double Divide(double numerator, double denominator) {
-    if (denominator == 0) Raise(numerator == 0 ? kOverflow : kDivisionByZero);
-    const double q = numerator / denominator;
-    if (!std::isfinite(q)) Raise(kOverflow);
-    return q;
-}
-
-double Multiply(double a, double b) {
-    const double p = a * b;
-    if (!std::isfinite(p)) Raise(kOverflow);
-    return p;
-}
+// Division and multiplication as the calculator's arithmetic reports them:
+// x / 0 is error 11, 0 / 0 and a result beyond the double range error 6.
+using numeric::Quotient;
+double Multiply(double a, double b) { return numeric::Finite(a * b); }
 
 // Raises the count one at a time until each step is no larger than the
 // maximum held in `step`, then makes `step` the actual step.
 void Fit(Flight f) {
     for (;;) {
-        const double h = ten(Divide(f.overall, f.count));
+        const double h = ten(Quotient(f.overall, f.count));
         if (h <= f.step) {
             f.step = h;
             return;
@@ -51,12 +41,12 @@ void Fit(Flight f) {
 }
 
 void CalcStep(Flight f) {
-    f.step = ten(Divide(f.overall, f.count));
+    f.step = ten(Quotient(f.overall, f.count));
     Fit(f);
 }
 
 void CalcCount(Flight f) {
-    f.count = whole(Divide(f.overall, f.step));
+    f.count = whole(Quotient(f.overall, f.step));
     // A maximum over twice the overall rounds the count to 0; one step of
     // the whole overall is the answer then, not a division by zero.
     if (f.count < 1) f.count = 1;

@@ -14,18 +14,12 @@ namespace {
 
 using namespace spanwright;
 
-struct NullHost final : CalculatorHost {
-    void SetSquareTag(const std::string&) override {}
-    void ReportError(int, const std::string&) override {}
-    void ClearAll() override {}
-};
-
 const char* const kTexts[] = {"3'4-1/2\"", "12.75\"", "2.5'", "-3'4.5\"", "-0-3/8\"", "1620.25"};
 const char* const kNames[] = {"feet_inches_fraction", "inches_decimal", "feet", "feet_inches_decimal",
                               "inches_fraction", "plain_number"};
 
-PlainOptions Options(int output, int format, int round) {
-    PlainOptions o;
+OutputOptions Options(int output, int format, int round) {
+    OutputOptions o;
     o.output = output;
     o.format = format;
     o.round = round;
@@ -45,7 +39,7 @@ BENCHMARK(BM_Parse)->DenseRange(0, 5);
 void BM_Format(benchmark::State& state) {
     // 0-2 fractional codes at 1/16, 3-6 decimal codes at 2 places.
     const int form = static_cast<int>(state.range(0));
-    const PlainOptions o = form < 3 ? Options(0, form, 4) : Options(1, form - 3, 2);
+    const OutputOptions o = form < 3 ? Options(0, form, 4) : Options(1, form - 3, 2);
     static const char* const names[] = {"fractional_none", "fractional_feet_inches", "fractional_inches",
                                         "decimal_none", "decimal_feet_inches", "decimal_feet",
                                         "decimal_inches"};
@@ -58,25 +52,15 @@ BENCHMARK(BM_Format)->DenseRange(0, 6);
 void BM_DoMathStep(benchmark::State& state) {
     const std::string text = kTexts[state.range(0)];
     state.SetLabel(kNames[state.range(0)]);
-    const PlainOptions o = Options(0, 1, 4);  // first-run default output
-    NullHost host;
-    const std::int32_t add = 1;
-    for (auto _ : state) {
-        mdlDoMath::dblTotal = 100;
-        benchmark::DoNotOptimize(mdlDoMath::DoMath(text, add, o, host));
-    }
+    const OutputOptions o = Options(0, 1, 4);  // first-run default output
+    for (auto _ : state) benchmark::DoNotOptimize(mdlDoMath::DoMath(100, text, mdlDoMath::kAdd, o));
 }
 BENCHMARK(BM_DoMathStep)->DenseRange(0, 5);
 
 void BM_DoMathStepDecimal(benchmark::State& state) {
     const std::string text = "3'4.5\"";
-    const PlainOptions o = Options(1, 1, 2);
-    NullHost host;
-    const std::int32_t add = 1;
-    for (auto _ : state) {
-        mdlDoMath::dblTotal = 100;
-        benchmark::DoNotOptimize(mdlDoMath::DoMath(text, add, o, host));
-    }
+    const OutputOptions o = Options(1, 1, 2);
+    for (auto _ : state) benchmark::DoNotOptimize(mdlDoMath::DoMath(100, text, mdlDoMath::kAdd, o));
 }
 BENCHMARK(BM_DoMathStepDecimal);
 

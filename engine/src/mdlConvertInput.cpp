@@ -12,6 +12,8 @@ namespace spanwright::mdlConvertInput {
 
 namespace {
 
+using numeric::Finite;
+using numeric::Quotient;
 using numeric::Real;
 using numeric::Substring;
 using numeric::Whole;
@@ -53,17 +55,6 @@ Common CommonSteps(std::string_view text) {
     return c;
 }
 
-double Checked(double v) {
-    if (!std::isfinite(v)) spanwright::Raise(spanwright::kOverflow);
-    return v;
-}
-
-// N / D in floating point: D = 0 is 11, or 6 when N is 0 too.
-double Quotient(std::int32_t N, std::int32_t D) {
-    if (D == 0) spanwright::Raise(N == 0 ? spanwright::kOverflow : spanwright::kDivisionByZero);
-    return static_cast<double>(N) / static_cast<double>(D);
-}
-
 }  // namespace
 
 double ParseFraction(std::string_view text) {
@@ -77,9 +68,9 @@ double ParseFraction(std::string_view text) {
         const std::int32_t D = Whole(Substring(R, S + 1, Len(R)));
         const std::string I = Substring(Substring(W, 1, c.DASH - 1), c.SQ + 1, c.DASH - 1);
         const double Q = Quotient(N, D);
-        double inches = Checked(Real(I) + Q);
+        double inches = Finite(Real(I) + Q);
         if (c.negative) inches = -inches;
-        return Checked(F * 12 + inches);
+        return Finite(F * 12 + inches);
     }
     const std::string R = Substring(W, c.DASH + 1, Len(W));
     const std::int64_t S = InStr(R, '/');
@@ -90,7 +81,7 @@ double ParseFraction(std::string_view text) {
         N = -N;
     }
     const double H = Real(Substring(W, 1, c.DASH - 1));
-    return Checked(H + Quotient(N, D));
+    return Finite(H + Quotient(N, D));
 }
 
 double ParsePlain(std::string_view text) {
@@ -104,7 +95,7 @@ double ParsePlain(std::string_view text) {
             inches = Real(Substring(W, c.SQ + 1, Len(W)));
             if (c.negative) inches = -inches;
         }
-        return Checked(F * 12 + inches);
+        return Finite(F * 12 + inches);
     }
     return Real(W);
 }

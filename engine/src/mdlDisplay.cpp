@@ -9,8 +9,6 @@
 
 namespace spanwright::mdlDisplay {
 
-std::int32_t lngOperator = 0;
-
 namespace {
 
 using numeric::Text;
@@ -43,10 +41,6 @@ Split SplitFeet(double value, int d) {
 int FormatCode(const OutputOptions& options) {
     const int p = options.FormatPosition();
     return options.SquareValue() == 1 ? p + 2 : p;
-}
-
-void CheckFinite(double value) {
-    if (!std::isfinite(value)) Raise(kOverflow);
 }
 
 // Leading text of codes 0 and 2: the number, "-0" when the value is negative
@@ -92,7 +86,7 @@ std::string FormatFractional(const double& value, const OutputOptions& options) 
     const int k = options.RoundPosition();
     if (k < 0 || k > 8) Raise(kNoRoundingStep);
     const double den = static_cast<double>(1 << k);
-    CheckFinite(value);
+    numeric::Finite(value);
 
     Split s = SplitFeet(value, 9);
     // Round R to the nearest 1/den, half away from zero, with no second
@@ -130,7 +124,7 @@ std::string FormatDecimal(const double& value, const OutputOptions& options) {
     const bool square = options.SquareValue() == 1;
     const std::string feet_mark = square ? "" : "'";
     const std::string inch_mark = square ? "" : "\"";
-    CheckFinite(value);
+    numeric::Finite(value);
 
     Split s = SplitFeet(value, 11);
     int places;

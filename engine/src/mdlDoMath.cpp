@@ -1,75 +1,71 @@
-// One step of the running calculation, and the one place where
-// the engine's failures are reported.
+// One step of the running calculation, and the one place where the engine's
+// failures become a number and a text.
 #include "engine/mdlDoMath.h"
-
-#include <cmath>
 
 #include "engine/errors.h"
 #include "engine/mdlConvertInput.h"
 #include "engine/mdlDetType.h"
 #include "engine/mdlDisplay.h"
+#include "engine/numeric.h"
 
 namespace spanwright::mdlDoMath {
-
-double dblTotal = 0;
-
 namespace {
 
-// Overflow and invalid operation (inf, nan) are error 6.
-double Checked(double r) {
-    if (!std::isfinite(r)) Raise(kOverflow);
-    return r;
-}
+using numeric::Finite;
+
+double Operand(std::string_view text) { return mdlConvertInput::ConvertInput(text, mdlDetType::DetType(text)); }
 
 }  // namespace
 
-std::string DoMath(const std::string& text, const std::int32_t& op,
-                   const OutputOptions& options, CalculatorHost& host) {
+StepResult DoMath(double total, std::string_view text, int op, const OutputOptions& options) {
+    StepResult step;
+    step.total = total;
     try {
         const int p = options.FormatPosition();
-        const std::int32_t mode = mdlDetType::DetType(text);
-        const double v = mdlConvertInput::ConvertInput(text, mode);
-        double r = dblTotal;  // an unknown operator leaves the total as it is
+        const double v = Operand(text);
+        double r = total;  // an unknown operator leaves the total as it is
         switch (op) {
-            case 0:
-                r = v;
-                break;
-            case 1:
-                r = Checked(dblTotal + v);
-                break;
-            case 2:
-                r = Checked(dblTotal - v);
-                break;
-            case 3:
+            case kNone: r = v; break;
+            case kAdd: r = Finite(total + v); break;
+            case kSubtract: r = Finite(total - v); break;
+            case kMultiply:
+                r = Finite(total * v);
                 if (options.SquareValue() == 1) {
-                    if (options.DecimalSelected() && p == 0) {
-                        r = Checked(Checked(dblTotal * v) / 12);
-                        host.SetSquareTag("sqFt");
-                    } else {
-                        r = Checked(dblTotal * v);
-                        host.SetSquareTag("sqIn");
-                    }
-                } else {
-                    r = Checked(dblTotal * v);
+                    const bool squareFeet = options.DecimalSelected() && p == 0;
+                    if (squareFeet) r = Finite(r / 12);
+                    step.squareTag = squareFeet ? "sqFt" : "sqIn";
                 }
                 break;
-            case 4:
+            case kDivide:
                 if (v == 0) Raise(kDivisionByZero);
-                r = Checked(dblTotal / v);
+                r = Finite(total / v);
                 break;
-            default:
-                break;
+            default: break;
         }
-        dblTotal = r;
-        return mdlDisplay::FormatDimension(r, options);
+        step.total = r;
+        step.text = mdlDisplay::FormatDimension(r, options);
     } catch (const NumberedError& e) {
-        std::string description = e.description();
-        if (e.number() == kBadDashOrPoint) description = "Invalid fractional or decimal input.";
-        if (e.number() == kTypeMismatch) description = "Invalid input.";
-        host.ReportError(e.number(), description);
-        host.ClearAll();
-        return "0";
+        step.total = total;
+        step.text = "0";
+        step.error = e.number();
+        step.errorText = e.number() == kBadDashOrPoint ? "Invalid fractional or decimal input."
+                         : e.number() == kTypeMismatch ? "Invalid input."
+                                                       : e.description();
     }
+    return step;
+}
+
+std::optional<StepResult> ReShowArea(std::string_view text, std::string_view tag, const OutputOptions& options) {
+    double squareInches = 0;
+    try {
+        const double v = Operand(text);
+        squareInches = tag == "sqFt" ? v * 12 : v;
+    } catch (const NumberedError&) {
+        return std::nullopt;
+    }
+    // The area times 1 lets the step choose the unit and the tag as it did
+    // for the product.
+    return DoMath(squareInches, "1", kMultiply, options);
 }
 
 }  // namespace spanwright::mdlDoMath

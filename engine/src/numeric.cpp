@@ -193,7 +193,6 @@ double Real(std::string_view text) {
         }
     }
     if (int_digits + frac_digits == 0) Raise(kTypeMismatch);
-    const std::size_t mant_end = i;
     long exponent = 0;
     if (i < n && (s[i] == 'E' || s[i] == 'e')) {
         ++i;
@@ -216,7 +215,6 @@ double Real(std::string_view text) {
     // from_chars does not take a leading "+"; the sign is applied here.
     double v = 0;
     const auto res = std::from_chars(s.data() + mant_begin, s.data() + n, v, std::chars_format::general);
-    (void)mant_end;
     if (res.ec == std::errc::result_out_of_range || !std::isfinite(v) || (v == 0 && nonzero)) {
         if (lead_power + exponent > 0) Raise(kOverflow);
         return negative ? -0.0 : 0.0;  // below the smallest double: zero
@@ -225,8 +223,18 @@ double Real(std::string_view text) {
     return negative ? -v : v;
 }
 
-std::int32_t ToWhole(double value) {
+double Finite(double value) {
     if (!std::isfinite(value)) Raise(kOverflow);
+    return value;
+}
+
+double Quotient(double numerator, double denominator) {
+    if (denominator == 0) Raise(numerator == 0 ? kOverflow : kDivisionByZero);
+    return Finite(numerator / denominator);
+}
+
+std::int32_t ToWhole(double value) {
+    Finite(value);
     double r = std::round(value);  // half away from zero
     if (std::fabs(value - std::trunc(value)) == 0.5 && std::fmod(r, 2.0) != 0) {
         r -= std::copysign(1.0, value);  // tie: to even

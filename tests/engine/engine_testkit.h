@@ -16,25 +16,6 @@
 
 namespace spanwright::testkit {
 
-// Logs every call, "; "-separated: "tag sqFt", "Error 13: Invalid input.",
-// "ClearAll at <total then>". ClearAll resets the total and the pending
-// operator, as the AC key does.
-struct RecordingHost final : CalculatorHost {
-    std::string log, tag;
-    int error = 0;  // the first error number
-    void Note(const std::string& s) { log += (log.empty() ? "" : "; ") + s; }
-    void SetSquareTag(const std::string& t) override { Note("tag " + (tag = t)); }
-    void ReportError(int number, const std::string& description) override {
-        if (error == 0) error = number;
-        Note("Error " + std::to_string(number) + ": " + description);
-    }
-    void ClearAll() override {
-        Note("ClearAll at " + numeric::Text(mdlDoMath::dblTotal));
-        mdlDoMath::dblTotal = 0;
-        mdlDisplay::lngOperator = 0;
-    }
-};
-
 // f()'s text, or "Error N" when it raises a numbered error.
 template <typename F>
 std::string OrError(F f) {
@@ -53,8 +34,8 @@ inline std::string Exactly(double v) {
 
 // "Output=1 Format=2 Round=3 RoundOn=0 Square=1"; omitted keys keep the
 // first-run defaults. std::invalid_argument on an unknown key or a bad value.
-inline PlainOptions Options(std::string_view text) {
-    PlainOptions o;
+inline OutputOptions Options(std::string_view text) {
+    OutputOptions o;
     std::istringstream in{std::string(text)};
     for (std::string key; std::getline(in >> std::ws, key, '=');) {
         int* field = key == "Output" ? &o.output : key == "Format" ? &o.format : key == "Round" ? &o.round
@@ -70,31 +51,32 @@ inline std::string ParseResult(std::string_view text) {
     return OrError([&] { return numeric::Text(mdlConvertInput::ConvertInput(text, mdlDetType::DetType(text))); });
 }
 
-// Runs "3'4-1/2\" + 10 * 2 =" from a fresh engine: the display after the last
-// operator, or "Error N" at the first failure; *tag gets the square tag. An
-// operator with no operand before it takes the display (initially "0"), as
-// on the calculator. std::invalid_argument when an operand is left over.
+// Runs "3'4-1/2\" + 10 * 2 =" from a fresh total: the display after the
+// last operator, or "Error N" at the first failure; *tag gets the square tag
+// the last step set. An operator with no operand before it takes the display
+// (initially "0"), as on the calculator. std::invalid_argument when an
+// operand is left over.
 inline std::string RunSequence(std::string_view seq, const OutputOptions& options, std::string* tag = nullptr) {
-    mdlDoMath::dblTotal = 0;
-    mdlDisplay::lngOperator = 0;
-    RecordingHost host;
+    double total = 0;
+    int pending = 0;
     std::string operand, display = "0";
     bool stepped = false;
     std::istringstream in{std::string(seq)};
-    for (std::string token; in >> token && host.error == 0;) {
+    for (std::string token; in >> token;) {
         const std::size_t op = std::string_view("=+-*/").find(token);
         if (token.size() != 1 || op == std::string_view::npos) {
             operand += (operand.empty() ? "" : " ") + token;
             continue;
         }
-        display = mdlDoMath::DoMath(operand.empty() ? display : operand, mdlDisplay::lngOperator, options, host);
-        mdlDisplay::lngOperator = static_cast<std::int32_t>(op);
+        const mdlDoMath::StepResult step = mdlDoMath::DoMath(total, operand.empty() ? display : operand, pending, options);
+        if (tag && !step.squareTag.empty()) *tag = step.squareTag;
+        if (!step.ok()) return "Error " + std::to_string(step.error);
+        total = step.total;
+        display = step.text;
+        pending = static_cast<int>(op);
         operand = "";
         stepped = true;
     }
-    if (tag) *tag = host.tag;
-    mdlDisplay::lngOperator = 0;
-    if (host.error) return "Error " + std::to_string(host.error);
     if (!stepped || !operand.empty()) throw std::invalid_argument("no operator after the last operand");
     return display;
 }

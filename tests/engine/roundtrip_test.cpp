@@ -22,7 +22,7 @@ namespace {
 using namespace spanwright;
 
 struct Form {
-    PlainOptions options;
+    OutputOptions options;
     double half_step;  // in the unit shown
     double unit;       // inches per unit shown: 12 for feet forms
     const char* mark;  // appended before reading back (square forms)

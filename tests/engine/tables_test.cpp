@@ -92,8 +92,8 @@ const Row kFormat[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Format, Table, ::testing::ValuesIn(kFormat), RowName);
 
-// One DoMath step from a given total: display, total after, and every call
-// the host saw ("ClearAll at T" shows the total when the host cleared it).
+// One DoMath step from a given total: display, total after, and the failure
+// or square tag it reports ("tag sqIn", "Error 13: Invalid input.").
 struct Step {
     const char* name;
     const char* options;
@@ -102,7 +102,7 @@ struct Step {
     const char* text;
     const char* display;
     const char* total_after;
-    const char* host_log;
+    const char* report;
 };
 void PrintTo(const Step& s, std::ostream* os) { *os << s.name; }
 
@@ -113,25 +113,57 @@ const Step kSteps[] = {
     {"square_inches", "Square=1 Format=0", 40.5, 3, "40.5", "1640-1/4", "1640.25", "tag sqIn"},
     {"square_feet_divide_by_12", "Output=1 Square=1 Format=0 Round=2", 40.5, 3, "40.5", "11.39", "136.6875",
      "tag sqFt"},
-    {"stray_dash", "", 7, 0, "3-4", "0", "0", "Error 100: Invalid fractional or decimal input.; ClearAll at 7"},
-    {"letters", "", 7, 1, "3'x", "0", "0", "Error 13: Invalid input.; ClearAll at 7"},
-    {"fraction_without_whole", "", 7, 0, "1/2", "0", "0", "Error 5: Invalid argument.; ClearAll at 7"},
-    {"divide_by_zero", "", 7, 4, "0", "0", "0", "Error 11: Division by zero.; ClearAll at 7"},
-    {"operand_overflow", "", 7, 0, "0-1/9999999999", "0", "0", "Error 6: Overflow.; ClearAll at 7"},
-    {"overflow_is_not_stored", "", 1e308, 4, "0.01", "0", "0", "Error 6: Overflow.; ClearAll at 1E+308"},
-    {"no_rounding_step", "Round=-1", 7, 0, "5", "0", "0", "Error 94: No rounding step is chosen.; ClearAll at 5"},
+    {"stray_dash", "", 7, 0, "3-4", "0", "7", "Error 100: Invalid fractional or decimal input."},
+    {"letters", "", 7, 1, "3'x", "0", "7", "Error 13: Invalid input."},
+    {"fraction_without_whole", "", 7, 0, "1/2", "0", "7", "Error 5: Invalid argument."},
+    {"divide_by_zero", "", 7, 4, "0", "0", "7", "Error 11: Division by zero."},
+    {"zero_by_zero_is_division_by_zero", "", 0, 4, "0", "0", "0", "Error 11: Division by zero."},
+    {"operand_overflow", "", 7, 0, "0-1/9999999999", "0", "7", "Error 6: Overflow."},
+    {"overflow_is_not_stored", "", 1e308, 4, "0.01", "0", "1E+308", "Error 6: Overflow."},
+    {"no_rounding_step", "Round=-1", 7, 0, "5", "0", "7", "Error 94: No rounding step is chosen."},
+    {"tag_set_before_a_formatting_failure", "Square=1 Format=0 Round=-1", 2, 3, "3", "0", "2",
+     "tag sqIn; Error 94: No rounding step is chosen."},
 };
 
 class DoMathStep : public ::testing::TestWithParam<Step> {};
-TEST_P(DoMathStep, ShowsStoresAndTellsTheHost) {
+TEST_P(DoMathStep, ShowsTheTotalOrReportsTheFailure) {
     const Step& s = GetParam();
-    mdlDoMath::dblTotal = s.total;
-    RecordingHost host;
-    EXPECT_EQ(mdlDoMath::DoMath(s.text, s.op, Options(s.options), host), s.display);
-    EXPECT_EQ(n::Text(mdlDoMath::dblTotal), s.total_after);
-    EXPECT_EQ(host.log, s.host_log);
+    const mdlDoMath::StepResult step = mdlDoMath::DoMath(s.total, s.text, s.op, Options(s.options));
+    std::string report = step.squareTag.empty() ? "" : "tag " + step.squareTag;
+    if (!step.ok())
+        report += (report.empty() ? "" : "; ") + ("Error " + std::to_string(step.error) + ": " + step.errorText);
+    EXPECT_EQ(step.text, s.display);
+    EXPECT_EQ(n::Text(step.total), s.total_after);
+    EXPECT_EQ(report, s.report);
 }
 INSTANTIATE_TEST_SUITE_P(DoMath, DoMathStep, ::testing::ValuesIn(kSteps),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A square result re-shown in the unit now chosen keeps its area; text that
+// cannot be read is left to a plain evaluation.
+struct AreaRow {
+    const char* name;
+    const char* options;
+    const char* text;
+    const char* tag;
+    const char* shown;  // "text tag", or "none"
+};
+void PrintTo(const AreaRow& r, std::ostream* os) { *os << r.name; }
+
+const AreaRow kAreas[] = {
+    {"square_inches_to_square_feet", "Output=1 Square=1 Format=0 Round=2", "432\"", "sqIn", "3 sqFt"},
+    {"square_feet_to_square_inches", "Output=1 Square=1 Format=1 Round=2", "3'", "sqFt", "432 sqIn"},
+    {"fractional_square_inches_to_decimal", "Output=1 Square=1 Format=1 Round=2", "40-1/2\"", "sqIn", "40.5 sqIn"},
+    {"unreadable_text", "Square=1 Format=0", "4x\"", "sqIn", "none"},
+};
+
+class ReShowArea : public ::testing::TestWithParam<AreaRow> {};
+TEST_P(ReShowArea, KeepsTheArea) {
+    const AreaRow& r = GetParam();
+    const auto step = mdlDoMath::ReShowArea(r.text, r.tag, Options(r.options));
+    EXPECT_EQ(step ? step->text + " " + step->squareTag : "none", r.shown);
+}
+INSTANTIATE_TEST_SUITE_P(Area, ReShowArea, ::testing::ValuesIn(kAreas),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LongInput, SafeAndLinear) {
@@ -166,12 +198,12 @@ TEST(GermanLocale, PointIsTheDecimalPoint) {
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(ParseResult("3.5"), "3.5");
     EXPECT_EQ(n::Pattern(2.675, 2), "2.68");
-    RecordingHost host;
-    mdlDoMath::dblTotal = 0;
-    EXPECT_EQ(mdlDoMath::DoMath("3.5", 0, Options("Output=1 Format=0 Round=2"), host), "3.5");
-    EXPECT_EQ(mdlDoMath::DoMath("1", 1, Options("Output=1 Format=0 Round=2"), host), "4.5");
-    EXPECT_EQ(mdlDoMath::dblTotal, 4.5);
-    EXPECT_EQ(host.log, "");
+    const OutputOptions decimal = Options("Output=1 Format=0 Round=2");
+    const auto first = mdlDoMath::DoMath(0, "3.5", 0, decimal);
+    EXPECT_EQ(first.text, "3.5");
+    const auto sum = mdlDoMath::DoMath(first.total, "1", 1, decimal);
+    EXPECT_EQ(sum.text, "4.5");
+    EXPECT_EQ(sum.total, 4.5);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Inches to display text under the main window's current output options.
+// Inches to display text under the output options.
 //   FormatDimension(40.5)  -> 3'4-1/2"  (fractional, 1/16, feet and inches)
 //   FormatDimension(-4.5)  -> -0'4-1/2" (the sign survives a zero foot)
 //   FormatDimension(1.2)   -> 0'1-3/16" (the fraction stays on the 1/16 grid)
@@ -15,9 +15,6 @@
 #include "engine/options.h"
 
 namespace spanwright::mdlDisplay {
-
-// The pending operator: 0 none, 1 add, 2 subtract, 3 multiply, 4 divide.
-extern std::int32_t lngOperator;
 
 std::string FormatDimension(const double& value, const OutputOptions& options);
 std::string FormatFractional(const double& value, const OutputOptions& options);

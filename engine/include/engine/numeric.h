@@ -25,6 +25,13 @@ double Real(std::string_view text);
 std::int32_t Whole(std::string_view text);
 std::int16_t Whole16(std::string_view text);
 
+// The arithmetic's checks: a result that is not finite (overflow, an
+// invalid operation) is error 6; x / 0 is error 11 and 0 / 0 error 6.
+//   Finite(1e308 * 10) -> error 6     Quotient(1, 4) -> 0.25
+//   Quotient(3, 0)     -> error 11    Quotient(0, 0) -> error 6
+double Finite(double value);
+double Quotient(double numerator, double denominator);
+
 // Number to whole number, half to even; out of range (or not finite) is 6.
 std::int32_t ToWhole(double value);
 std::int16_t ToWhole16(double value);

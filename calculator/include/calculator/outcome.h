@@ -1,0 +1,36 @@
+#pragma once
+// What one act of the calculator raised, for the window (or the command
+// line) to show; everything else is state, read after the act.
+//   8 / 0 Enter  -> messages {11, "Error 11: Division by zero."},
+//                   tape edits: append "0", append "\r\n= Error 11"
+//   Ctrl+C on 5  -> clipboard "5"
+//   Tab          -> consumed false (it goes on to the focused control)
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace spanwright::calculator {
+
+struct Message {
+    int number = 0;
+    std::string text;  // as the box shows it: "Error 13: Invalid input."
+};
+
+// One change of the history tape. Appends that follow each other come as one.
+struct TapeEdit {
+    enum class Kind { Append, RemoveLast, Clear };
+    Kind kind = Kind::Append;
+    std::string text;        // Append: UTF-8, CR LF between lines
+    std::size_t count = 0;   // RemoveLast: characters (code points) from the end
+};
+
+struct Outcome {
+    bool consumed = false;                 // a key of the keyboard map's table
+    std::optional<std::string> clipboard;  // text to put on the clipboard
+    std::vector<Message> messages;         // in the order they were raised
+    std::vector<TapeEdit> tapeEdits;
+    bool showLastLine = false;             // the history should show its last line
+};
+
+}  // namespace spanwright::calculator

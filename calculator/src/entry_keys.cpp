@@ -1,0 +1,156 @@
+// The entry keys: digits, point, feet and inch marks, F, N, backspace,
+// clear entry and clear all. They build the display text one character at
+// a time and never parse it.
+//   5, feet, 3, F, 1, divide, 2  -> 5'3-1/2
+//   after a result: "." -> 0.    F -> 0-    N -> the result's sign toggled
+//   F on 5" -> 5-    F on 5' -> 5'0-    N on 0 -> 0
+#include "calculator/calculator.h"
+#include "text.h"
+
+namespace spanwright::calculator {
+namespace {
+
+constexpr std::size_t kMaxEntry = 15;  // characters a keyed entry may reach
+
+// Whether s holds exactly kMaxEntry characters; a long text is not counted.
+bool AtEntryLimit(const std::string& s) {
+    return s.size() >= kMaxEntry && s.size() <= 4 * kMaxEntry && text::CodePoints(s) == kMaxEntry;
+}
+
+}  // namespace
+
+bool Calculator::KeyDigit(int digit) {
+    if (newExpression_) {
+        display_.clear();
+        newExpression_ = false;
+        StartNewOperand();
+    } else if (AtEntryLimit(display_)) {
+        return false;  // a result of any length still gives way to a new entry
+    }
+    display_ += static_cast<char>('0' + digit);
+    return true;
+}
+
+bool Calculator::KeyDot(int) {
+    if (!newExpression_ && (AtEntryLimit(display_) || text::Contains(display_, '-'))) return false;
+    DotAct();
+    return true;
+}
+
+bool Calculator::KeyDirect(int which) {
+    static constexpr DirectKey kKeys[] = {DirectKey::Feet, DirectKey::Inches, DirectKey::Fraction, DirectKey::Sign};
+    DirectAct(kKeys[which]);
+    return true;
+}
+
+bool Calculator::KeyBack(int) {
+    BackAct();
+    squareTag_.clear();
+    operatorLast_ = false;
+    return true;
+}
+
+// Delete clears the entry; on an empty display it clears all ("Del Del").
+bool Calculator::KeyDelete(int) {
+    if (display_.empty()) {
+        ClearAllAct();
+        squareTag_.clear();
+        AddToHistory("\r\nclr\r\n\r\n");
+        historyState_ = 2;
+        operatorLast_ = false;
+        newOperand_ = false;
+    } else {
+        DeleteAct();
+        squareTag_.clear();
+    }
+    return true;
+}
+
+void Calculator::DotAct() {
+    if (newExpression_) {
+        display_ = "0.";
+        newExpression_ = false;
+        StartNewOperand();
+    } else if (!text::Contains(display_, '.')) {
+        display_ += '.';
+    }
+}
+
+void Calculator::BackAct() {
+    if (display_.empty()) return;
+    text::DropLast(display_, 1);
+    StartNewOperand();
+}
+
+// Clear entry: "12" -> "", "0" stays "0". A begun fraction ends with the
+// entry, so a later divide key divides.
+void Calculator::DeleteAct() {
+    fractionBegun_ = false;
+    if (display_ == "0" || display_.empty()) return;
+    display_.clear();
+    StartNewOperand();
+}
+
+// Clear all, also after every failed evaluation: display "0", nothing
+// pending, total 0, and a begun fraction ends.
+void Calculator::ClearAllAct() {
+    display_ = "0";
+    picture_ = kNothingPendingPicture;
+    pendingOperator_ = mdlDoMath::kNone;
+    runningTotal_ = 0;
+    newExpression_ = true;
+    fractionBegun_ = false;
+}
+
+// Clicked, these keys act without the map, after turning a square tag into
+// its mark as a key press would, so a click and a key give the same display.
+void Calculator::DirectAct(DirectKey key) {
+    if (!inKeyDown_) CarryOverSquareUnits();
+    switch (key) {
+        case DirectKey::Feet: return AppendMark('\'');
+        case DirectKey::Inches: return AppendMark('"');
+        case DirectKey::Fraction: return FractionAct();
+        case DirectKey::Sign: return SignAct();
+    }
+}
+
+// 5 -> 5'; "" and 5'3 stay as they are. A mark after a shown result is a
+// new operand.
+void Calculator::AppendMark(char mark) {
+    if (display_.empty() || text::Contains(display_, mark)) return;
+    display_ += mark;
+    StartNewOperand();
+}
+
+void Calculator::FractionAct() {
+    if (text::Contains(display_, '-') && !newExpression_) return;
+    if (display_.empty() || newExpression_) {
+        display_ = "0-";
+        if (newExpression_) StartNewOperand();
+    } else if (display_.back() == '"') {
+        display_.back() = '-';
+    } else if (display_.back() == '\'') {
+        display_ += "0-";
+    } else {
+        display_ += '-';
+    }
+    fractionBegun_ = true;
+    newExpression_ = false;
+}
+
+void Calculator::SignAct() {
+    if (display_ == "0") return;
+    if (!display_.empty() && display_.front() == '-') display_.erase(0, 1);
+    else display_.insert(0, 1, '-');
+    StartNewOperand();
+}
+
+// Also every key that changes a shown display (a mark, N, backspace, clear
+// entry, after this key's square carry-over): the changed value is the next
+// operator's operand and the history writes it out in full.
+void Calculator::StartNewOperand() {
+    operatorLast_ = false;
+    newOperand_ = true;
+}
+
+}  // namespace spanwright::calculator

@@ -1,0 +1,104 @@
+// The keyboard map: every key of the calculator, typed or clicked, passes
+// through one pass and its one table, and the history is recorded here.
+//   "3", "'", "4", "f", "1", "/", "2"  -> display 3'4-1/2 (the bar, not divide)
+//   then "+", "1", "0", Enter          -> tape 3'4-1/2 / + 10 / = 4'2-1/2"
+//   Shift+8 ("*") multiplies; "8" types 8; Shift+"=" ("+") adds; "=" does nothing
+#include "calculator/calculator.h"
+
+namespace spanwright::calculator {
+namespace {
+
+using namespace keys;
+
+// Which Shift states a row of the key table accepts.
+enum class Modifiers { None, ShiftOnly, CtrlOnly, Any };
+
+// One row: the codes first..last with the modifiers; the action gets
+// value + (code - first) and returns false when it refuses the key.
+struct KeyRow {
+    int first;
+    int last;
+    Modifiers modifiers;
+    bool (Calculator::*action)(int value);
+    int value;
+};
+
+}  // namespace
+
+bool Calculator::KeyPass(int code, int shift) {
+    static constexpr KeyRow kTable[] = {
+        {kDigit0, kDigit0 + 9, Modifiers::None, &Calculator::KeyDigit, 0},
+        {kKeypad0, kKeypad0 + 9, Modifiers::None, &Calculator::KeyDigit, 0},
+        {kKeypadPoint, kKeypadPoint, Modifiers::Any, &Calculator::KeyDot, 0},
+        {kPeriod, kPeriod, Modifiers::Any, &Calculator::KeyDot, 0},
+        {kQuote, kQuote, Modifiers::ShiftOnly, &Calculator::KeyDirect, 1},  // "
+        {kQuote, kQuote, Modifiers::Any, &Calculator::KeyDirect, 0},        // '
+        {kLetterF, kLetterF, Modifiers::Any, &Calculator::KeyDirect, 2},
+        {kLetterN, kLetterN, Modifiers::Any, &Calculator::KeyDirect, 3},
+        {kBackspace, kBackspace, Modifiers::Any, &Calculator::KeyBack, 0},
+        {kDelete, kDelete, Modifiers::Any, &Calculator::KeyDelete, 0},
+        {kEnter, kEnter, Modifiers::Any, &Calculator::KeyEnter, 0},
+        {kKeypadAdd, kKeypadAdd, Modifiers::Any, &Calculator::KeyOperator, 1},
+        {kEquals, kEquals, Modifiers::ShiftOnly, &Calculator::KeyOperator, 1},  // + on the = key
+        {kKeypadSubtract, kKeypadSubtract, Modifiers::Any, &Calculator::KeyOperator, 2},
+        {kMinus, kMinus, Modifiers::Any, &Calculator::KeyOperator, 2},
+        {kKeypadMultiply, kKeypadMultiply, Modifiers::Any, &Calculator::KeyOperator, 3},
+        {kStar, kStar, Modifiers::ShiftOnly, &Calculator::KeyOperator, 3},  // * on the 8 key
+        {kKeypadDivide, kKeypadDivide, Modifiers::Any, &Calculator::KeyOperator, 4},
+        {kSlash, kSlash, Modifiers::Any, &Calculator::KeyOperator, 4},
+        {kLetterC, kLetterC, Modifiers::CtrlOnly, &Calculator::KeyClipboard, 0},  // Ctrl+C copies
+        {kLetterV, kLetterV, Modifiers::CtrlOnly, &Calculator::KeyClipboard, 1},  // Ctrl+V pastes
+    };
+    inKeyDown_ = true;
+    CarryOverSquareUnits();
+    if (display_ == "0") newOperand_ = true;
+    const KeyRow* found = nullptr;
+    for (const KeyRow& row : kTable) {
+        if (code < row.first || code > row.last) continue;
+        const bool fits = row.modifiers == Modifiers::Any || (row.modifiers == Modifiers::None && shift == 0) ||
+                          (row.modifiers == Modifiers::ShiftOnly && shift == kShiftDown) ||
+                          (row.modifiers == Modifiers::CtrlOnly && shift == kCtrlDown);
+        if (fits) {
+            found = &row;
+            break;
+        }
+    }
+    if (found && (this->*found->action)(found->value + (code - found->first))) outcome_.showLastLine = true;
+    inKeyDown_ = false;
+    return found != nullptr;
+}
+
+// A square result turns into a length entry at the next key, whatever the
+// key: 432 with "sqIn" becomes 432" and the tag empties.
+void Calculator::CarryOverSquareUnits() {
+    carriedTag_ = squareTag_;
+    if (squareTag_ == "sqFt") display_ += '\'';
+    else if (squareTag_ == "sqIn") display_ += '"';
+    else carriedTag_.clear();
+    squareTag_.clear();
+}
+
+namespace keys {
+
+std::optional<Key> OfTypedCharacter(char c) {
+    if (c >= '0' && c <= '9') return Key{kDigit0 + (c - '0'), 0};
+    switch (c) {
+        case '.': return Key{kPeriod, 0};
+        case '\'': return Key{kQuote, 0};
+        case '"': return Key{kQuote, kShiftDown};
+        case 'f':
+        case 'F': return Key{kLetterF, 0};
+        case 'n':
+        case 'N': return Key{kLetterN, 0};
+        case '+': return Key{kEquals, kShiftDown};
+        case '-': return Key{kMinus, 0};
+        case '*': return Key{kStar, kShiftDown};
+        case '/': return Key{kSlash, 0};
+        case '=':
+        case '\n': return Key{kEnter, 0};
+        default: return std::nullopt;
+    }
+}
+
+}  // namespace keys
+}  // namespace spanwright::calculator

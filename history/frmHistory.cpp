@@ -1,4 +1,4 @@
-#include "frmHistory.h"
+#include "history/frmHistory.h"
 
 #include <QAction>
 #include <QDir>
@@ -143,7 +143,14 @@ void frmHistory::ShowLastLine() {
     if (isVisible()) Text1->ensureCursorVisible();
 }
 
-void frmHistory::mnuClear_Click() { text_->Clear(); }
+void frmHistory::Clear() { text_->Clear(); }
+
+void frmHistory::mnuClear_Click() {
+    if (clearRequest_) clearRequest_();
+    else Clear();
+}
+
+void frmHistory::SetClearRequest(std::function<void()> request) { clearRequest_ = std::move(request); }
 
 void frmHistory::mnuClose_Click() { hide(); }
 

@@ -1,4 +1,4 @@
-#include "history_export.h"
+#include "history/history_export.h"
 
 #include <QSaveFile>
 #include <algorithm>

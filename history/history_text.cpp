@@ -1,4 +1,4 @@
-#include "history_text.h"
+#include "history/history_text.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

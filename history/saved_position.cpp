@@ -1,4 +1,4 @@
-#include "saved_position.h"
+#include "history/saved_position.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "display_label.h"
+#include "main_window/display_label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -11,7 +11,9 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "frmMain.h"
+#include "main_window/display_label.h"
+#include "main_window/frmMain.h"
+#include "main_window/key_pictures.h"
 #include "platform/picture_box.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
@@ -19,7 +21,6 @@
 namespace spanwright {
 namespace {
 
-using platform::KeyPicture;
 using platform::TwipsRect;
 
 // Regular or bold 8.25-point type in the desktop's sans-serif face.
@@ -48,8 +49,8 @@ QPushButton* PictureKey(QWidget* parent, KeyPicture picture, QRect rect, const Q
                         const QString& name) {
     auto* button = new QPushButton(parent);
     button->setGeometry(rect);
-    button->setIcon(platform::KeyIcon(picture));
-    button->setIconSize(platform::kKeyPictureSize);
+    button->setIcon(KeyIcon(picture));
+    button->setIconSize(kKeyPictureSize);
     button->setToolTip(tooltip);
     Describe(button, name, tooltip.trimmed());
     return button;

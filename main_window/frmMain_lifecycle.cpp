@@ -3,18 +3,16 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QRadioButton>
-#include <QLabel>
 #include <QScreen>
 #include <cmath>
-#include <limits>
 #include <optional>
 
 #include "engine/errors.h"
 #include "engine/numeric.h"
-#include "frmMain.h"
+#include "main_window/frmMain.h"
+#include "main_window/saved_options.h"
+#include "platform/popup_menu.h"
+#include "platform/registry_store.h"
 #include "platform/twips.h"
 #include "settings/settings.h"
 
@@ -23,25 +21,13 @@ namespace {
 
 namespace key = settings::key;
 
-// Start-up runs step by step; a step whose conversion fails is skipped and
-// nothing is reported.
+// A window step whose conversion fails is skipped and nothing is reported.
 template <class Step>
 void Try(Step step) {
     try {
         step();
     } catch (const NumberedError&) {
-    } catch (const std::exception&) {
     }
-}
-
-// The text of a setting, or nothing when it is missing or empty. Such a
-// step is skipped without trying a conversion: a failed conversion would
-// skip it as well, but the first exception of a run costs milliseconds of
-// start-up, and a first run has no settings at all.
-std::optional<std::string> Setting(platform::RegistryStore& store, const QString& name) {
-    const QString text = settings::Read(store, name);
-    if (text.isEmpty()) return std::nullopt;
-    return text.toStdString();
 }
 
 // A saved position counts only when the window placed there keeps its top
@@ -76,7 +62,8 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     BuildFunctionButtons();
     BuildOptionsPanel();
     FitCaptions();
-    ConnectHandlers();
+    ConnectKeys();
+    ConnectOptions();
     ConnectMemoryAndClipboard();
     ConnectWindows();
     setFixedSize(clientWidth_, shortHeight_);
@@ -89,75 +76,21 @@ platform::RegistryStore& frmMain::Registry() {
     return *objRegistry;
 }
 
+// The window's own steps (position, options panel), then the calculation's
+// (display "0", the output options, the memory's capacity) in the core.
+// Shown with every control built and the settings applied; the memory menu
+// and the hidden history window follow.
 void frmMain::Form_Load() {
     // Another running copy is detected before this window exists (app/main.cpp).
-    lblDisplay->setText(QStringLiteral("0"));
-    blnNewExpresion = true;
     RestorePosition();
-
     Try([&] {
-        if (const auto text = Setting(Registry(), key::ShowOptions)) blnShowOptions = numeric::ToBoolean(*text);
+        if (const auto text = settings::ReadText(Registry(), key::ShowOptions)) blnShowOptions = numeric::ToBoolean(*text);
     });
     SetPanelShown(blnShowOptions);
-
-    Try([&] {
-        const auto text = Setting(Registry(), key::Output);
-        const std::int16_t n = text ? numeric::Whole16(*text) : 0;
-        optOutput[n == 1 ? 1 : 0]->setChecked(true);
-    });
-    // An "Output" naming neither button (7, or not a number) would leave
-    // every result blank for the whole run: fractional, as at a first run.
-    if (!optOutput[0]->isChecked() && !optOutput[1]->isChecked()) optOutput[0]->setChecked(true);
-
-    Try([&] {
-        if (const auto text = Setting(Registry(), key::Square)) {
-            const std::int16_t value = numeric::Whole16(*text);
-            if (value == 0 || value == 1) chkSquare->setChecked(value == 1);
-        }
-    });
-    // A position outside the list is not applied: the fill's choice stands.
-    Try([&] {
-        if (const auto text = Setting(Registry(), key::Format)) {
-            const std::int16_t position = numeric::Whole16(*text);
-            if (position >= -1 && position < cmbFormat->count()) cmbFormat->setCurrentIndex(position);
-        }
-    });
-    Try([&] {
-        if (const auto text = Setting(Registry(), key::Round)) {
-            const std::int16_t position = numeric::Whole16(*text);
-            if (position >= -1 && position < cmbRound->count()) cmbRound->setCurrentIndex(position);
-        }
-    });
-
-    const auto roundOn = Setting(Registry(), key::RoundOn);
-    bool runHandler = true;  // also when the text is missing or no number
-    if (roundOn) Try([&] { runHandler = numeric::Real(*roundOn) == 0; });
-    if (runHandler) {
-        Try([&] { chkRound_Click(); });
-    } else {
-        Try([&] {
-            const std::int16_t value = numeric::Whole16(*roundOn);
-            if (value == 0 || value == 1) chkRound->setChecked(value == 1);
-        });
-    }
-
-    // The memory's capacity: a whole number from 1 up, else 10.
-    bool found = false;
-    const QString listCount = settings::Read(Registry(), key::ListCount, &found);
-    lngListCount = 10;
-    if (found && !listCount.isEmpty()) {
-        Try([&] {
-            const double value = numeric::Real(listCount.toStdString());
-            if (value >= 1 && value == std::floor(value) && value <= std::numeric_limits<std::int32_t>::max())
-                lngListCount = static_cast<std::int32_t>(value);
-        });
-    }
-
-    // Shown with every control built and the settings applied; the memory
-    // menu and the hidden history window follow, as at any start.
+    Show(core_.Start(ReadSavedOptions(Registry())), false);
     show();
     SetUpMemory();
-    LoadHistoryWindow();
+    historyPending_ = true;
     loaded_ = true;
 }
 
@@ -166,10 +99,10 @@ void frmMain::RestorePosition() {
     std::optional<int> top;
     std::optional<int> left;
     Try([&] {
-        if (const auto text = Setting(Registry(), key::Top)) top = PixelsOf(numeric::Single(*text));
+        if (const auto text = settings::ReadText(Registry(), key::Top)) top = PixelsOf(numeric::Single(*text));
     });
     Try([&] {
-        if (const auto text = Setting(Registry(), key::Left)) left = PixelsOf(numeric::Single(*text));
+        if (const auto text = settings::ReadText(Registry(), key::Left)) left = PixelsOf(numeric::Single(*text));
     });
     if (!top && !left) return;
     const QPoint target(left.value_or(x()), top.value_or(y()));
@@ -185,7 +118,6 @@ void frmMain::SetPanelShown(bool shown) {
 void frmMain::Form_Resize() { HistoryFollowsWindowState(); }
 
 void frmMain::Form_Unload() {
-    UnloadHistoryWindow();
     UnloadOtherWindows();
     // The write results are ignored: a store that cannot be written loses
     // these values and nothing else.
@@ -194,11 +126,12 @@ void frmMain::Form_Unload() {
     settings::Write(store, key::Top, QString::fromStdString(numeric::Text(double(position.y()) * platform::kTwipsPerPixel)));
     settings::Write(store, key::Left, QString::fromStdString(numeric::Text(double(position.x()) * platform::kTwipsPerPixel)));
     settings::Write(store, key::ShowOptions, blnShowOptions ? QStringLiteral("True") : QStringLiteral("False"));
-    settings::Write(store, key::Output, optOutput[1]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    settings::Write(store, key::Format, QString::number(cmbFormat->currentIndex()));
-    settings::Write(store, key::Round, QString::number(cmbRound->currentIndex()));
-    settings::Write(store, key::RoundOn, QString::number(RoundValue()));
-    settings::Write(store, key::Square, QString::number(SquareValue()));
+    const OutputOptions& options = core_.Options();
+    settings::Write(store, key::Output, options.output == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+    settings::Write(store, key::Format, QString::number(options.format));
+    settings::Write(store, key::Round, QString::number(options.round));
+    settings::Write(store, key::RoundOn, QString::number(options.round_on));
+    settings::Write(store, key::Square, QString::number(options.square));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

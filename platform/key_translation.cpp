@@ -1,4 +1,4 @@
-#include "key_translation.h"
+#include "platform/key_translation.h"
 
 #include <QKeyEvent>
 

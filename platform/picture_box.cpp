@@ -1,8 +1,8 @@
-#include "picture_box.h"
+#include "platform/picture_box.h"
 
 #include <QPainter>
 
-#include "pictures.h"
+#include "platform/pictures.h"
 
 namespace spanwright::platform {
 
@@ -11,8 +11,10 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureBox::SetPicture(const ImageList* list, int index) {
+    if (!list) index = 0;
+    if (list == list_ && index == index_) return;
     list_ = list;
-    index_ = list ? index : 0;
+    index_ = index;
     update();
 }
 

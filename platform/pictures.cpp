@@ -1,23 +1,16 @@
-#include "pictures.h"
+#include "platform/pictures.h"
 
 #include <QIconEngine>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace spanwright::platform {
 namespace {
 
 const QColor kLightBlue(128, 128, 255);
-const QColor kKeyBlue(0, 0, 224);
 const QColor kRed(224, 0, 0);
 
 QPen Pen(const QColor& color, qreal width) {
     return QPen(color, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-}
-
-void Line(QPainter& p, const QColor& c, qreal w, qreal x1, qreal y1, qreal x2, qreal y2) {
-    p.setPen(Pen(c, w));
-    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
 }
 
 // Image list 1: operator symbols on black, 20 by 20. Strokes of width 2 on
@@ -25,21 +18,21 @@ void Line(QPainter& p, const QColor& c, qreal w, qreal x1, qreal y1, qreal x2, q
 void Black20(QPainter& p) { p.fillRect(QRectF(0, 0, 20, 20), Qt::black); }
 void OpPlus(QPainter& p) {
     Black20(p);
-    Line(p, kLightBlue, 2, 10, 4, 10, 16);
-    Line(p, kLightBlue, 2, 4, 10, 16, 10);
+    DrawLine(p, kLightBlue, 2, 10, 4, 10, 16);
+    DrawLine(p, kLightBlue, 2, 4, 10, 16, 10);
 }
 void OpMinus(QPainter& p) {
     Black20(p);
-    Line(p, kLightBlue, 2, 4, 10, 16, 10);
+    DrawLine(p, kLightBlue, 2, 4, 10, 16, 10);
 }
 void OpTimes(QPainter& p) {
     Black20(p);
-    Line(p, kLightBlue, 2, 5, 5, 15, 15);
-    Line(p, kLightBlue, 2, 15, 5, 5, 15);
+    DrawLine(p, kLightBlue, 2, 5, 5, 15, 15);
+    DrawLine(p, kLightBlue, 2, 15, 5, 5, 15);
 }
 void OpDivide(QPainter& p) {
     Black20(p);
-    Line(p, kLightBlue, 2, 4, 10, 16, 10);
+    DrawLine(p, kLightBlue, 2, 4, 10, 16, 10);
     p.setPen(Qt::NoPen);
     p.setBrush(kLightBlue);
     p.drawEllipse(QPointF(10, 5), 1.6, 1.6);
@@ -49,94 +42,21 @@ void OpBlank(QPainter& p) { Black20(p); }
 
 // Image list 2: the memory menu's pictures, 16 by 16.
 void MenuDelete(QPainter& p) {
-    Line(p, kRed, 2, 4, 4, 12, 12);
-    Line(p, kRed, 2, 12, 4, 4, 12);
+    DrawLine(p, kRed, 2, 4, 4, 12, 12);
+    DrawLine(p, kRed, 2, 12, 4, 4, 12);
 }
 void MenuDisplay(QPainter& p) {
     p.fillRect(QRectF(1, 4, 14, 9), Qt::black);
     // Three red seven-segment figures, "1", "2", "7".
     const qreal w = 1;
-    Line(p, kRed, w, 4.5, 6, 4.5, 11);           // 1
-    Line(p, kRed, w, 6, 6.5, 9, 6.5);            // 2: top
-    Line(p, kRed, w, 8.5, 6.5, 8.5, 8.5);        //    upper right
-    Line(p, kRed, w, 6, 8.5, 9, 8.5);            //    middle
-    Line(p, kRed, w, 6.5, 8.5, 6.5, 10.5);       //    lower left
-    Line(p, kRed, w, 6, 10.5, 9, 10.5);          //    bottom
-    Line(p, kRed, w, 10, 6.5, 13, 6.5);          // 7: top
-    Line(p, kRed, w, 12.5, 6.5, 12.5, 11);       //    right
-}
-
-// Key pictures, 17 by 17 on a transparent ground.
-void KeyNeg(QPainter& p) {
-    Line(p, Qt::black, 1.5, 1, 6.5, 6, 6.5);      // minus, upper left
-    Line(p, Qt::black, 1.5, 6, 15, 11, 2);        // slash
-    Line(p, Qt::black, 1.5, 11, 11.5, 16, 11.5);  // plus, lower right
-    Line(p, Qt::black, 1.5, 13.5, 9, 13.5, 14);
-}
-void KeyDivide(QPainter& p) { Line(p, kKeyBlue, 2, 5, 15, 12, 2); }
-void KeyMultiply(QPainter& p) {
-    Line(p, kKeyBlue, 2, 4, 4, 13, 13);
-    Line(p, kKeyBlue, 2, 13, 4, 4, 13);
-}
-void KeySubtract(QPainter& p) { Line(p, kKeyBlue, 2, 3, 9, 14, 9); }
-void KeyAdd(QPainter& p) {
-    Line(p, kKeyBlue, 2, 3, 9, 14, 9);
-    Line(p, kKeyBlue, 2, 8.5, 3, 8.5, 15);
-}
-void SmallX(QPainter& p, qreal x, qreal y, qreal size) {
-    Line(p, Qt::black, 1.5, x, y, x + size, y + size);
-    Line(p, Qt::black, 1.5, x + size, y, x, y + size);
-}
-void KeyFeet(QPainter& p) {
-    SmallX(p, 2, 6, 8);
-    Line(p, kRed, 1.5, 13.5, 2, 12.5, 7);
-}
-void KeyInches(QPainter& p) {
-    SmallX(p, 1, 6, 8);
-    Line(p, kRed, 1.5, 12, 2, 11, 7);
-    Line(p, kRed, 1.5, 15.5, 2, 14.5, 7);
-}
-void KeyFraction(QPainter& p) {
-    SmallX(p, 1, 2, 5);
-    Line(p, kRed, 1.5, 5, 15, 12, 2);
-    Line(p, Qt::black, 1.5, 11, 9, 13.5, 12.5);   // y
-    Line(p, Qt::black, 1.5, 16, 9, 12, 16);
-}
-void KeyEquals(QPainter& p) {
-    Line(p, kKeyBlue, 2, 3, 6, 14, 6);
-    Line(p, kKeyBlue, 2, 3, 11, 14, 11);
-}
-void KeyBack(QPainter& p) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    for (int x = 1; x <= 9; x += 2) p.drawRect(QRectF(x, 8, 1, 1));
-    QPainterPath head;
-    head.moveTo(10, 4);
-    head.lineTo(15, 8.5);
-    head.lineTo(10, 13);
-    head.closeSubpath();
-    p.drawPath(head);
-}
-void Sheet(QPainter& p, const QRectF& r) {
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawRect(r);
-    p.setPen(QPen(QColor(96, 96, 96), 1));
-    for (qreal y = r.top() + 2.5; y < r.bottom() - 1; y += 2)
-        p.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
-}
-void KeyPaste(QPainter& p) {
-    p.setPen(QPen(QColor(96, 64, 16), 1));
-    p.setBrush(QColor(176, 128, 64));
-    p.drawRect(QRectF(1.5, 2.5, 10, 13));           // the board
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(192, 192, 192));
-    p.drawRect(QRectF(4.5, 1.5, 4, 3));             // its clip
-    Sheet(p, QRectF(7.5, 6.5, 8, 9.5));
-}
-void KeyClipboard(QPainter& p) {
-    Sheet(p, QRectF(1.5, 1.5, 8, 10));
-    Sheet(p, QRectF(6.5, 5.5, 8, 10));
+    DrawLine(p, kRed, w, 4.5, 6, 4.5, 11);           // 1
+    DrawLine(p, kRed, w, 6, 6.5, 9, 6.5);            // 2: top
+    DrawLine(p, kRed, w, 8.5, 6.5, 8.5, 8.5);        //    upper right
+    DrawLine(p, kRed, w, 6, 8.5, 9, 8.5);            //    middle
+    DrawLine(p, kRed, w, 6.5, 8.5, 6.5, 10.5);       //    lower left
+    DrawLine(p, kRed, w, 6, 10.5, 9, 10.5);          //    bottom
+    DrawLine(p, kRed, w, 10, 6.5, 13, 6.5);          // 7: top
+    DrawLine(p, kRed, w, 12.5, 6.5, 12.5, 11);       //    right
 }
 
 // The program's icon: a small calculator with a green-on-black display.
@@ -145,8 +65,8 @@ void App(QPainter& p) {
     p.setBrush(QColor(88, 104, 136));
     p.drawRoundedRect(QRectF(3.5, 1.5, 25, 29), 3, 3);
     p.fillRect(QRectF(6, 4, 20, 7), Qt::black);
-    Line(p, QColor(0, 192, 0), 1.5, 19, 5.5, 18, 9.5);   // a feet mark
-    Line(p, QColor(0, 192, 0), 1.5, 22, 5.5, 22, 9.5);   // a one
+    DrawLine(p, QColor(0, 192, 0), 1.5, 19, 5.5, 18, 9.5);   // a feet mark
+    DrawLine(p, QColor(0, 192, 0), 1.5, 22, 5.5, 22, 9.5);   // a one
     p.setPen(Qt::NoPen);
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 4; ++col) {
@@ -188,6 +108,11 @@ private:
 
 }  // namespace
 
+void DrawLine(QPainter& p, const QColor& color, qreal width, qreal x1, qreal y1, qreal x2, qreal y2) {
+    p.setPen(Pen(color, width));
+    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
 QIcon DrawnIcon(PictureDraw draw, QSize designSize) {
     return QIcon(new DrawnIconEngine(draw, designSize));  // QIcon owns its engine
 }
@@ -228,13 +153,6 @@ const ImageList& ImageList1() {
 const ImageList& ImageList2() {
     static const ImageList list(QSize(16, 16), {MenuDelete, MenuDisplay});
     return list;
-}
-
-QIcon KeyIcon(KeyPicture picture) {
-    static constexpr PictureDraw kDraws[] = {KeyNeg,   KeyDivide, KeyMultiply, KeySubtract,
-                                             KeyAdd,   KeyFeet,   KeyInches,   KeyFraction,
-                                             KeyEquals, KeyBack,  KeyPaste,    KeyClipboard};
-    return DrawnIcon(kDraws[static_cast<int>(picture)], kKeyPictureSize);
 }
 
 QIcon AppIcon() { return DrawnIcon(App, QSize(32, 32)); }

@@ -1,12 +1,12 @@
-#include "popup_menu.h"
+#include "platform/popup_menu.h"
 
 #include <QAction>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QWidget>
 
-#include "pictures.h"
-#include "twips.h"
+#include "platform/pictures.h"
+#include "platform/twips.h"
 
 namespace spanwright::platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "registry_store.h"
+#include "platform/registry_store.h"
 
 #include <QSettings>
 #include <QStringList>

@@ -50,6 +50,10 @@ public:
     qsizetype Length() const { return text_->Length(); }
     const QString& Text() const { return text_->Text(); }
     void ShowLastLine();
+    void Clear();
+    // What the "Clear" menu does instead of clearing the box itself: the main
+    // window clears the calculator's tape, whose edit then clears the box.
+    void SetClearRequest(std::function<void()> request);
 
     // Saves the window's top and left edges, in twips, shown or hidden
     // (nothing when it was never shown nor placed, so has no position yet).
@@ -80,6 +84,7 @@ private:
     std::unique_ptr<history::HistoryText> text_;
     platform::RegistryStore store_;
     SaveDialog dialog_;
+    std::function<void()> clearRequest_;
     bool shownOnce_ = false;
 };
 

@@ -1,11 +1,14 @@
 #pragma once
-// The calculator's main window: display row, keypad, function buttons and
-// the options panel, with the calculator's state and its start-up and
-// shut-down. Controls are public members under their designed names.
+// The calculator's main window, a view over the calculator core: it builds
+// the controls, hands every key and click to the core, shows the messages
+// an act raised, then mirrors the core's state (display, tag, picture,
+// options panel, Recall menu). It keeps only what is its own: the panel's
+// and the history window's visibility, the settings store, the menu, the
+// stair calculator's values.
 //   frmMain w; w.Form_Load();   first run, no settings:
 //     lblDisplay "0", fractional, cmbFormat 1 "Feet and Inches",
 //     cmbRound 4 "1/16 Inch", chkRound checked and disabled, short window,
-//     cmdOptions "Show Options", lngListCount 10
+//     cmdOptions "Show Options", memory capacity 10
 //   w.cmdOptions_Click()        -> tall window, "Hide Options"
 //   w.optOutput[1]->setChecked(true) -> decimal lists, chkRound enabled
 //   w.close()                   -> "Top", "Left", "ShowOptions", "Output",
@@ -15,11 +18,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
-#include "engine/options.h"
-#include "main_window/display_label.h"
-#include "platform/popup_menu.h"
-#include "platform/registry_store.h"
+#include "calculator/calculator.h"
 #include "stair/stair_calc.h"
 #include "stair/stair_opener.h"
 
@@ -32,13 +33,16 @@ class QRadioButton;
 
 namespace spanwright::platform {
 class PictureBox;
-}
+class PopupMenu;
+class RegistryStore;
+}  // namespace spanwright::platform
 
 namespace spanwright {
 
+class DisplayLabel;
 class frmHistory;
 
-class frmMain : public QWidget, public OutputOptions, public CalculatorHost {
+class frmMain : public QWidget {
 public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
@@ -57,125 +61,82 @@ public:
 
     // Keypad; cmdNum is indexed by the digit it carries.
     std::array<QPushButton*, 10> cmdNum{};
-    QPushButton* cmdNeg = nullptr;
-    QPushButton* cmdDot = nullptr;
-    QPushButton* cmdDivide = nullptr;
-    QPushButton* cmdMultiply = nullptr;
-    QPushButton* cmdSubtract = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QPushButton* cmdFeet = nullptr;
-    QPushButton* cmdInches = nullptr;
-    QPushButton* cmdFraction = nullptr;
-    QPushButton* cmdEquals = nullptr;
+    QPushButton *cmdNeg = nullptr, *cmdDot = nullptr, *cmdDivide = nullptr, *cmdMultiply = nullptr;
+    QPushButton *cmdSubtract = nullptr, *cmdAdd = nullptr, *cmdFeet = nullptr, *cmdInches = nullptr;
+    QPushButton *cmdFraction = nullptr, *cmdEquals = nullptr;
 
     // Function buttons.
-    QPushButton* cmdBack = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QPushButton* cmdAC = nullptr;
-    QPushButton* cmdPaste = nullptr;
-    QPushButton* cmdClipboard = nullptr;
-    QPushButton* cmdStair = nullptr;
-    QPushButton* cmdOptions = nullptr;
-    QPushButton* cmdHistory = nullptr;
-    QPushButton* cmdStore = nullptr;
-    QPushButton* cmdRecall = nullptr;
-    QPushButton* cmdAbout = nullptr;
+    QPushButton *cmdBack = nullptr, *cmdDelete = nullptr, *cmdAC = nullptr, *cmdPaste = nullptr;
+    QPushButton *cmdClipboard = nullptr, *cmdStair = nullptr, *cmdOptions = nullptr;
+    QPushButton *cmdHistory = nullptr, *cmdStore = nullptr, *cmdRecall = nullptr, *cmdAbout = nullptr;
 
     // Options panel.
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 2> optOutput{};
-    QCheckBox* chkRound = nullptr;
-    QCheckBox* chkSquare = nullptr;
-    QComboBox* cmbFormat = nullptr;
-    QComboBox* cmbRound = nullptr;
+    QCheckBox *chkRound = nullptr, *chkSquare = nullptr;
+    QComboBox *cmbFormat = nullptr, *cmbRound = nullptr;
 
-    // Calculator state.
-    bool blnNewExpresion = false;
+    // The window's own state.
     bool blnShowOptions = false;
-    std::int32_t lngListCount = 0;
     bool blnHistVisible = false;
     std::unique_ptr<platform::RegistryStore> objRegistry;
+    std::unique_ptr<platform::PopupMenu> cp;  // the memory's Recall menu
+    stair::StairVariables stairVars;          // outlive the stair window
+
+    // The calculation, read by tests and by the stair calculator's options.
+    const calculator::Calculator& Core() const { return core_; }
 
     // Life cycle (frmMain_lifecycle.cpp).
     void Form_Load();
     void Form_Resize();
     void Form_Unload();
 
-    // Options panel (frmMain_options.cpp).
-    void cmdOptions_Click();
-    void optOutput_Click(std::int16_t Index);
-    void FillFormatList(std::int16_t mode);
-    void chkSquare_Click();
-    void chkRound_Click();
-    void cmbFormat_Click();
-
-    // Equals and clear all: the _Act parts (frmMain_engine.cpp) do the work;
-    // the _Click handlers (keys block below) hand a click to the keyboard map.
-    void cmdEquals_Click();
-    void cmdEquals_Act();
-    void cmdAC_Click();
-    void cmdAC_Act();
-
-    // Gives the keyboard focus back to the window, as every handler ends.
-    void FocusBack();
-    // Brings the window to the front and activates it (a second start asked).
-    void BringToFront();
-
-    // OutputOptions: read from the controls at every call.
-    bool FractionalSelected() const override;
-    bool DecimalSelected() const override;
-    int FormatPosition() const override;
-    int SquareValue() const override;
-    int RoundValue() const override;
-    int RoundPosition() const override;
-
-    // CalculatorHost.
-    void SetSquareTag(const std::string& tag) override;
-    void ReportError(int number, const std::string& description) override;
-    void ClearAll() override;
-
-    // ---- Keyboard map, entry and operator keys, history recording ----
-    // (frmMain_keys.cpp, frmMain_entry.cpp, frmMain_operators.cpp,
-    // frmMain_history.cpp). Every key, typed or clicked, passes Form_KeyDown.
-    void Form_KeyDown(int KeyCode, int Shift);
-    // Form_KeyDown that tells whether the key is one of the table's: the
-    // event filter consumes those and lets the others go on.
-    bool HandleKey(int KeyCode, int Shift);
+    // Keys and clicks that pass the keyboard map (frmMain_keys.cpp); a click
+    // hands the key it stands for. Form_KeyDown tells whether the key is one
+    // of the map's: the event filter consumes those and lets the others go on.
+    bool Form_KeyDown(int KeyCode, int Shift);
     void cmdNum_Click(std::int16_t Index);
     void cmdDot_Click();
     void cmdBack_Click();
     void cmdDelete_Click();
-    void cmdFeet_Click();
-    void cmdInches_Click();
-    void cmdFraction_Click();
-    void cmdNeg_Click();
+    void cmdAC_Click();
     void cmdAdd_Click();
     void cmdSubtract_Click();
     void cmdMultiply_Click();
     void cmdDivide_Click();
-    void AddToHistory(const QString& text);
-    void cmdHistory_Click();
-    frmHistory* HistoryWindow();
-    // ---- end of the keys block ----
+    void cmdEquals_Click();
+    // The keys that act directly.
+    void cmdFeet_Click();
+    void cmdInches_Click();
+    void cmdFraction_Click();
+    void cmdNeg_Click();
 
-    // ---- Memory and clipboard (frmMain_memory.cpp, frmMain_clipboard.cpp) ----
-    // Store and Recall keep display texts in the pop-up menu cp; copy and
-    // paste exchange the display with the clipboard. None of them passes
-    // the keyboard map or records history.
-    std::unique_ptr<platform::PopupMenu> cp;
+    // Options panel (frmMain_options.cpp).
+    void cmdOptions_Click();
+    void optOutput_Click(std::int16_t Index);
+    void chkSquare_Click(bool Value);
+    void chkRound_Click(bool Value);
+    void cmbFormat_Click(int ListIndex);
+    void cmbRound_Click(int ListIndex);
+
+    // Memory and clipboard (frmMain_memory.cpp).
     void cmdStore_Click();
     void cmdRecall_Click();
     void cp_Click(std::int32_t& ItemNumber);
     void cmdClipboard_Click();
     void cmdPaste_Click();
-    // ---- end of the memory and clipboard block ----
 
-    // The stair calculator (modeless, one at a time) and the About box
-    // (modal); frmMain_windows.cpp. The stair calculator's values outlive
-    // its window.
+    // Other windows (frmMain_windows.cpp): the history window, the stair
+    // calculator (modeless, one at a time) and the About box (modal).
+    void cmdHistory_Click();
     void cmdStair_Click();
     void cmdAbout_Click();
-    stair::StairVariables stairVars;
+    frmHistory* HistoryWindow();
+
+    // Gives the keyboard focus back to the window, as every handler ends.
+    void FocusBack();
+    // Brings the window to the front and activates it (a second start asked).
+    void BringToFront();
 
     // The client heights in pixels after any growth for wider fonts.
     int ShortHeight() const { return shortHeight_; }
@@ -194,63 +155,39 @@ private:
     void BuildFunctionButtons();
     void BuildOptionsPanel();
     void FitCaptions();
-    void ConnectHandlers();
+
+    // Wiring of the controls to their handlers, one file each concern.
+    void ConnectKeys();
+    void ConnectOptions();
+    void ConnectMemoryAndClipboard();
+    void SetUpMemory();
+    // The clipboard's text, or nothing without one; read only when asked.
+    static std::optional<std::string> ClipboardText();
+    void ConnectWindows();
+    void InstallKeyFilter();
+
+    // frmMain_view.cpp: an act's outcome shown, then the core's state, and
+    // the focus back to the window.
+    void Show(const calculator::Outcome& outcome, bool focusBack = true);
+    void MirrorOptions();
+    void MirrorMemory();
 
     // frmMain_lifecycle.cpp
     platform::RegistryStore& Registry();
     void RestorePosition();
     void SetPanelShown(bool shown);
 
-    // ---- Keys block (see above) ----
-    enum class Modifiers;
-    struct KeyRow;
-    static const KeyRow* FindKey(int KeyCode, int Shift);
-    void ConnectKeys();  // end of ConnectHandlers
-    void InstallKeyFilter();
-    void CarryOverSquareUnits();
-    bool KeyDigit(int digit);
-    bool KeyDot(int);
-    bool KeyDirect(int which);
-    bool KeyBack(int);
-    bool KeyDelete(int);
-    bool KeyEnter(int);
-    bool KeyOperator(int op);
-    void PerformOperator(int op);
-    void OperatorAct(int op);
-    bool ReShowArea();
-    static QString OperatorText(int op);
-    QString ResultLine() const;
-    QString ErrorLine() const;
-    void StartNewOperand();
-    void NoteChange(const QString& before);
-    void AppendMark(QChar mark);
-    QString DirectKeyStart();
+    // frmMain_windows.cpp
     frmHistory& History();
-    void LoadHistoryWindow();          // at the end of start-up
-    void HistoryFollowsWindowState();  // Form_Resize
-    void UnloadHistoryWindow();        // first thing at shut-down
+    void HistoryFollowsWindowState();
+    void UnloadOtherWindows();
 
-    bool blnInKeyDown = false;
-    bool blnFraction = false;
-    bool blnOperatorLast = false;
-    std::int16_t intHistoryState = 0;
-    bool blnNewOperand = false;
-    QString carriedTag_;     // the square tag this key-down turned into a mark
-    int lastError_ = 0;      // the error number of the last failed evaluation
+    calculator::Calculator core_;
+    std::string shownDisplay_;                 // the display text last put on lblDisplay
+    std::uint64_t shownMemory_ = ~std::uint64_t{0};  // the memory revision the menu shows
     frmHistory* history_ = nullptr;  // a child window: deleted with this one
     bool historyPending_ = false;    // start-up's history window, after the first paint
-    // ---- end of the keys block ----
-
-    // ---- Memory and clipboard block (see above) ----
-    void ConnectMemoryAndClipboard();  // constructor
-    void SetUpMemory();                // start-up, after the capacity is read
-    bool KeyClipboard(int which);      // the keyboard map's Ctrl+C (0) and Ctrl+V (1)
-    void PutOperand(const QString& text);
-    // ---- end of the memory and clipboard block ----
-
-    void ConnectWindows();       // constructor
-    void UnloadOtherWindows();   // shut-down, after the history window
-    stair::StairOpener stairOpener_{stairVars, *this};
+    stair::StairOpener stairOpener_{stairVars, core_.Options()};
 
     int clientWidth_ = 0;
     int shortHeight_ = 0;

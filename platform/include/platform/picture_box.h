@@ -15,7 +15,6 @@ public:
 
     void SetPicture(const ImageList* list, int index);
     int PictureIndex() const { return index_; }
-    const ImageList* List() const { return list_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

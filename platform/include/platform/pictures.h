@@ -7,13 +7,13 @@
 //     2 a small black display with red figures. A menu that numbers its
 //     pictures from 0 shows picture k as index k + 1.
 //   ImageList1().Pixmap(1, 2.0) -> 40x40 device pixels, devicePixelRatio 2.
-//   KeyIcon(KeyPicture::Add) -> the 17x17 blue plus of the add key.
 //   AppIcon() -> the icon every window of the program carries.
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <vector>
 
+class QColor;
 class QPainter;
 class QRect;
 
@@ -42,26 +42,10 @@ private:
 const ImageList& ImageList1();
 const ImageList& ImageList2();
 
-// The pictures on the keys that show one instead of a caption.
-enum class KeyPicture {
-    Neg,        // black minus, slash, plus
-    Divide,     // blue slash
-    Multiply,   // blue x
-    Subtract,   // blue minus
-    Add,        // blue plus
-    Feet,       // black x with a red single prime
-    Inches,     // black x with a red double prime
-    Fraction,   // black x, red slash, black y
-    Equals,     // blue equals sign
-    Back,       // black dotted arrow pointing right
-    Paste,      // a clipboard with a sheet
-    Clipboard,  // two overlapping sheets
-};
-
-inline constexpr QSize kKeyPictureSize{17, 17};
-
-QIcon KeyIcon(KeyPicture picture);
 QIcon AppIcon();
+
+// A straight stroke with flat ends, for the drawn pictures.
+void DrawLine(QPainter& p, const QColor& color, qreal width, qreal x1, qreal y1, qreal x2, qreal y2);
 
 // An icon that draws itself at the size and pixel ratio asked for.
 QIcon DrawnIcon(PictureDraw draw, QSize designSize);

@@ -2,6 +2,8 @@
 // The settings' root, path and names, in one place. Every value is text.
 #include <QString>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "platform/registry_store.h"
 
@@ -31,6 +33,14 @@ inline QString Read(platform::RegistryStore& store, const QString& name, bool* f
     const bool ok = store.ReadValue(kRoot, kPath, name, value);
     if (found) *found = ok;
     return value;
+}
+
+// A value's text, or nothing when it is missing or empty: such a step is
+// skipped without trying a conversion.
+inline std::optional<std::string> ReadText(platform::RegistryStore& store, const QString& name) {
+    const QString text = Read(store, name);
+    if (text.isEmpty()) return std::nullopt;
+    return text.toStdString();
 }
 
 inline bool Write(platform::RegistryStore& store, const QString& name, const QString& value) {

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "history/frmHistory.h"
-#include "main_window/rows.h"
+#include "support/rows.h"
 #include "support/ui_support.h"
 
 using spanwright::frmHistory;

@@ -17,6 +17,8 @@
 #include "history/frmHistory.h"
 #include "platform/picture_box.h"
 #include "platform/popup_menu.h"
+#include "support/rows.h"
+#include "main_window/display_label.h"
 
 namespace spanwright::test {
 namespace {
@@ -140,28 +142,7 @@ void Play(frmMain& w, const QString& script) {
 
 QString HistoryLines(frmMain& w) { return QString(w.HistoryWindow()->Text()).replace("\r\n", "|"); }
 
-void AddRows(const char* path) {
-    QFile file(QString::fromUtf8(path));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) qFatal("cannot read %s", path);
-    QTest::addColumn<QStringList>("row");
-    header.clear();
-    int rows = 0;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith('#')) continue;
-        QStringList cells = line.split('|');
-        if (header.isEmpty() && cells.size() > 2) {
-            for (const QString& cell : cells) header << cell.trimmed();
-            continue;
-        }
-        if (header.isEmpty() || cells.size() < header.size()) qFatal("%s: a short row: %s", path, qPrintable(line));
-        cells = cells.mid(0, header.size() - 1) << cells.mid(header.size() - 1).join('|');
-        for (QString& cell : cells) cell = cell.trimmed();
-        QTest::newRow(qPrintable(cells[0])) << cells;
-        ++rows;
-    }
-    if (rows == 0) qFatal("%s: no rows", path);
-}
+void AddRows(const char* path) { header = AddNamedRows(QString::fromUtf8(path)); }
 
 void RunRow() {
     QFETCH(QStringList, row);
@@ -175,7 +156,7 @@ void RunRow() {
     Play(f.Start(), tokens.join(' '));
     QVERIFY2(!QApplication::activePopupWidget(), "a menu is still open");
     for (qsizetype i = 2; i < header.size(); ++i) {
-        const QString actual = Actual(f, header[i]), expected = Decode(row[i]);
+        const QString actual = Actual(f, header[i]), expected = row[i];
         if (actual != expected)
             QFAIL(qPrintable(QString("%1 is <%2>, not <%3>").arg(header[i], actual, expected)));
     }

@@ -1,6 +1,8 @@
 #pragma once
 // Plays a script of keys and clicks on a real main window, as a keyboard and
-// a mouse send them, and runs the rows of a data file of such scripts.
+// a mouse send them, and runs the rows of a data file of such scripts (the
+// same tokens as the core's rows, tests/calculator/key_rows.h, plus the open
+// menu's keys and [History] [Recall]).
 // Tokens are separated by blanks:
 //   5 ' . f n / - + * " = !  a character as a US keyboard types it (its key and
 //                           text; a Shift key-down first for " * + !)
@@ -20,35 +22,17 @@
 // In texts \s is a blank, \r \n \t are CR, LF and tab.
 //   Play(w, "3 ' 4 f 1 / 2 \" + 1 0 Enter") -> display 4'2-1/2"
 #include <QString>
-#include <memory>
 
-#include "engine/mdlDisplay.h"
-#include "engine/mdlDoMath.h"
-#include "main_window/frmMain.h"
-#include "support/ui_support.h"
+#include "support/main_window_fixture.h"
 
 namespace spanwright::test {
-
-// A new main window over settings in a temporary folder, message boxes
-// recorded: Window f; f.settings.Write("ListCount", "3"); Play(f.Start(), "5").
-struct Window {
-    TempSettings settings;
-    MessageRecorder messages;
-    std::unique_ptr<frmMain> form;
-    Window() { mdlDisplay::lngOperator = 0, mdlDoMath::dblTotal = 0; }
-    ~Window() { if (form) form->close(); }
-    frmMain& Start() { form = std::make_unique<frmMain>(), form->Form_Load(); return *form; }
-};
 
 void Play(frmMain& w, const QString& script);
 
 // The history text with each CR LF written as "|": "5|+ 3|= 0'8\"".
 QString HistoryLines(frmMain& w);
 
-// Rows from a data file: '#' comments, then a header line naming the columns
-// ("name | keys | display | ..."), then one row per line, cells separated by
-// "|" and trimmed; the last column takes the rest of the line, "|" included.
-// A missing file, a short row or a file without rows ends the test run.
+// Rows from a data file whose first row names the columns (support/rows.h).
 void AddRows(const char* path);
 // Plays the current row's keys on a new window and compares every other
 // column: display, tag, picture (0 none, 1 + 2 - 3 * 4 /, 5 nothing pending),

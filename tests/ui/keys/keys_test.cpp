@@ -1,8 +1,7 @@
-// The keyboard map, entry and operator keys and the history record: the rows
-// of sequences.txt, then what needs the window itself: keys reach the map
-// from any child, the History button and minimise show and hide the history
-// window, focus comes back, and screen readers get the display as text.
-// With SPANWRIGHT_COMMA_LOCALE set, the rows run under a German locale.
+// The keyboard map through the window (its rows run on the core alone, in
+// tests/calculator): keys reach the map from any child, the History button
+// and minimise show and hide the history window, focus comes back, and
+// screen readers get the display as text.
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +9,6 @@
 #include <QPushButton>
 #include <QPlainTextEdit>
 #include <QtTest>
-#include <clocale>
 
 #include "history/frmHistory.h"
 #include "key_script.h"
@@ -20,18 +18,6 @@ using namespace spanwright::test;
 class KeysTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        if (!qEnvironmentVariableIsSet("SPANWRIGHT_COMMA_LOCALE")) return;
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
-        if (std::setlocale(LC_ALL, "de_DE.UTF-8") || std::setlocale(LC_ALL, "de_DE.utf8"))
-            QCOMPARE(std::localeconv()->decimal_point, ",");
-        else
-            qWarning("de_DE.UTF-8 is not installed (localedef -i de_DE -f UTF-8 de_DE.UTF-8); only Qt's locale is German");
-    }
-    void rows_data() { AddRows(SEQUENCES_FILE); }
-    void rows() { RunRow(); }
-
     void keysReachTheMapFromAnyChildAndArrowsGoOn() {
         Window f;
         auto& w = f.Start();

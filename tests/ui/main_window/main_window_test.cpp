@@ -5,10 +5,9 @@
 #include <unistd.h>
 
 #include "about/frmAbout.h"
-#include "engine/mdlDisplay.h"
-#include "engine/mdlDoMath.h"
 #include "main_window/frmMain.h"
-#include "main_window/rows.h"
+#include "support/main_window_fixture.h"
+#include "support/rows.h"
 #include "platform/pictures.h"
 #include "stair/frmStair.h"
 #include "support/ui_support.h"
@@ -16,19 +15,7 @@
 using namespace spanwright;
 
 namespace {
-struct Window {
-    test::TempSettings settings;
-    test::MessageRecorder messages;
-    std::unique_ptr<frmMain> form;
-    frmMain& Start() {
-        form.reset();
-        mdlDisplay::lngOperator = 0;
-        mdlDoMath::dblTotal = 0;
-        form = std::make_unique<frmMain>();
-        form->Form_Load();
-        return *form;
-    }
-};
+using test::Window;
 
 QList<stair::frmStair*> StairWindows() {
     QList<stair::frmStair*> found;
@@ -65,7 +52,7 @@ class MainWindowTest : public QObject {
             {"title", w.windowTitle()},     {"display", w.lblDisplay->text()},
             {"format", w.cmbFormat->currentText()}, {"formats", items(w.cmbFormat)},
             {"round", w.cmbRound->currentText()},   {"rounds", items(w.cmbRound)},
-            {"square", QString::number(w.chkSquare->isChecked())}, {"count", QString::number(w.lngListCount)},
+            {"square", QString::number(w.chkSquare->isChecked())}, {"count", QString::number(w.Core().MemoryCapacity())},
             {"messages", QString::number(f.messages.records().size())}, {"pos", QString("%1,%2").arg(w.x()).arg(w.y())}};
         return facets.count(name) ? facets.at(name) : "no such facet: " + name;
     }
@@ -110,7 +97,7 @@ private slots:
                 QTest::mouseClick(target, Qt::LeftButton);
             } else if (verb == "format") w->cmbFormat->setCurrentIndex(rest.toInt());
             else if (verb == "round") w->cmbRound->setCurrentIndex(rest.toInt());
-            else if (verb == "display") w->lblDisplay->setText(rest);
+            else if (verb == "keys") QTest::keyClicks(w, rest);
             else if (verb == "move") w->move(rest.section(u' ', 0, 0).toInt(), rest.section(u' ', 1).toInt());
             else if (verb == "close") w->close();
             else if (verb == "restart") w->close(), w = &f.Start();

@@ -1,5 +1,5 @@
-// Store, Recall, copy and paste on a real main window: the rows of
-// sequences.txt, then the menu's own rules and a megabyte paste.
+// The Recall menu, copy and paste on a real main window: the menu worked
+// from the keyboard (menu_rows.txt), the menu's own rules and a megabyte paste.
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -17,7 +17,7 @@ using namespace spanwright::test;
 class MemoryTest : public QObject {
     Q_OBJECT
 private slots:
-    void rows_data() { AddRows(SEQUENCES_FILE); }
+    void rows_data() { AddRows(MENU_ROWS_FILE); }
     void rows() { RunRow(); }
 
     // The menu shows texts literally on one short line; only real items can

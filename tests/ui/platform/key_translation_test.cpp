@@ -4,7 +4,7 @@
 #include <QMetaEnum>
 #include <QTest>
 
-#include "main_window/rows.h"
+#include "support/rows.h"
 #include "platform/key_translation.h"
 
 using spanwright::platform::TranslateKey;

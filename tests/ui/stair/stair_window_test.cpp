@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "main_window/rows.h"
+#include "support/rows.h"
 #include "stair/frmStair.h"
 #include "stair/stair_opener.h"
 #include "support/ui_support.h"
@@ -31,13 +31,13 @@ class StairWindowTest : public QObject {
     spanwright::test::TempSettings settings_;
     spanwright::test::MessageRecorder recorder_;
     StairVariables vars_;
-    spanwright::PlainOptions options_;
+    spanwright::OutputOptions options_;
     std::unique_ptr<StairOpener> opener_;
 
 private slots:
     void init() {
         vars_ = StairVariables{};
-        options_ = spanwright::PlainOptions{};
+        options_ = spanwright::OutputOptions{};
         opener_ = std::make_unique<StairOpener>(vars_, options_);
         recorder_.clear();
     }

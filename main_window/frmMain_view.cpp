@@ -1,0 +1,97 @@
+// The window as a view of the calculator core: after every act the messages
+// it raised are shown first (the display still shows what it showed), the
+// clipboard and the history take what the act gave them, and the controls
+// take the core's state. A control is set with its signals blocked, so
+// mirroring never runs a handler.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "history/frmHistory.h"
+#include "main_window/display_label.h"
+#include "main_window/frmMain.h"
+#include "platform/message_box.h"
+#include "platform/picture_box.h"
+#include "platform/pictures.h"
+#include "platform/popup_menu.h"
+
+namespace spanwright {
+namespace {
+
+using calculator::TapeEdit;
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+void Fill(QComboBox* list, const std::vector<std::string>& items) {
+    QStringList texts;
+    for (const std::string& item : items) texts << Text(item);
+    bool same = list->count() == texts.size();
+    for (int i = 0; same && i < texts.size(); ++i) same = list->itemText(i) == texts[i];
+    if (same) return;
+    list->clear();
+    list->addItems(texts);
+}
+
+}  // namespace
+
+void frmMain::Show(const calculator::Outcome& outcome, bool focusBack) {
+    for (const calculator::Message& message : outcome.messages)
+        platform::MessageBox::Show(Text(message.text), platform::MessageIcon::Critical, QStringLiteral("Spanwright"), this);
+    if (outcome.clipboard) {
+        QGuiApplication::clipboard()->clear();
+        QGuiApplication::clipboard()->setText(Text(*outcome.clipboard));
+    }
+    for (const TapeEdit& edit : outcome.tapeEdits) {
+        if (edit.kind == TapeEdit::Kind::Append) History().Append(Text(edit.text));
+        else if (edit.kind == TapeEdit::Kind::RemoveLast) History().RemoveLast(static_cast<qsizetype>(edit.count));
+        else History().Clear();
+    }
+    if (outcome.showLastLine) History().ShowLastLine();
+
+    if (core_.Display() != shownDisplay_) {
+        shownDisplay_ = core_.Display();
+        lblDisplay->setText(Text(shownDisplay_));
+    }
+    lblSquare->setText(Text(core_.SquareTag()));
+    Picture1->SetPicture(&platform::ImageList1(), core_.Picture());
+    MirrorOptions();
+    MirrorMemory();
+    if (focusBack) FocusBack();
+}
+
+void frmMain::MirrorOptions() {
+    const OutputOptions& options = core_.Options();
+    const calculator::OptionsPanel& panel = core_.Panel();
+    const QSignalBlocker blockers[] = {QSignalBlocker(optOutput[0]), QSignalBlocker(optOutput[1]),
+                                       QSignalBlocker(chkSquare),    QSignalBlocker(chkRound),
+                                       QSignalBlocker(cmbFormat),    QSignalBlocker(cmbRound)};
+    if (options.output == 0 || options.output == 1) optOutput[static_cast<std::size_t>(options.output)]->setChecked(true);
+    chkSquare->setChecked(options.square == 1);
+    chkRound->setChecked(options.round_on == 1);
+    chkRound->setEnabled(panel.roundCheckEnabled);
+    Fill(cmbFormat, panel.formatItems);
+    cmbFormat->setCurrentIndex(options.format);
+    Fill(cmbRound, panel.roundItems);
+    cmbRound->setCurrentIndex(options.round);
+    cmbRound->setEnabled(panel.roundListEnabled);
+}
+
+// The Recall menu: "Clear" (red x), a separator, then the stored texts
+// (each with the small display), rebuilt only when the memory changed.
+void frmMain::MirrorMemory() {
+    if (!cp || core_.MemoryRevision() == shownMemory_) return;
+    shownMemory_ = core_.MemoryRevision();
+    auto add = [this](const QString& caption, std::int32_t picture) {
+        cp->AddMenuItem(caption, QString(), 0, 0, picture, 0, true, QString());
+    };
+    cp->ClearItems();
+    add(QStringLiteral("Clear"), 0);
+    add(QStringLiteral("-"), -1);
+    for (const std::string& text : core_.Memory()) add(Text(text), 1);
+    cp->StoreItems(QStringLiteral("Recall"));  // the set's name is the menu's, for screen readers
+}
+
+}  // namespace spanwright

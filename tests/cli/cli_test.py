@@ -1,0 +1,108 @@
+#!/usr/bin/env python3
+"""Runs the built program's command line against the rows of cli_cases.txt,
+then what a table cannot say: the saved settings are read and nothing is
+written anywhere, 16 MiB of input is the most, a closed output is status 3.
+Usage: cli_test.py path/to/spanwright path/to/cli_cases.txt"""
+import os
+import shlex
+import subprocess
+import sys
+import tempfile
+
+exe, cases = sys.argv[1], sys.argv[2]
+failures = 0
+passed = 0
+
+
+def decode(cell):
+    out = bytearray()
+    i = 0
+    raw = cell.encode()
+    while i < len(raw):
+        if raw[i:i + 2] == b'\\n':
+            out += b'\n'; i += 2
+        elif raw[i:i + 2] == b'\\r':
+            out += b'\r'; i += 2
+        elif raw[i:i + 2] == b'\\x':
+            out.append(int(raw[i + 2:i + 4], 16)); i += 4
+        else:
+            out.append(raw[i]); i += 1
+    return bytes(out)
+
+
+def run(args, stdin=b'', home=None, **kw):
+    """Runs the program with no display, HOME and every XDG folder in `home`."""
+    env = {k: v for k, v in os.environ.items() if k not in ('DISPLAY', 'WAYLAND_DISPLAY')}
+    env.update(HOME=home, XDG_CONFIG_HOME=home + '/config', XDG_RUNTIME_DIR=home + '/run',
+               XDG_CACHE_HOME=home + '/cache', XDG_DATA_HOME=home + '/data', TMPDIR=home + '/tmp',
+               QT_QPA_PLATFORM='none-such')
+    return subprocess.run([exe] + args, input=stdin, env=env, capture_output=True, timeout=60, **kw)
+
+
+def check(name, ok, detail=''):
+    global failures, passed
+    if ok:
+        passed += 1
+    else:
+        failures += 1
+        print(f'FAIL {name}: {detail}')
+
+
+def files_under(folder):
+    return sorted(os.path.relpath(os.path.join(d, f), folder)
+                  for d, dirs, fs in os.walk(folder) for f in fs + dirs)
+
+
+def fresh_home():
+    home = tempfile.mkdtemp()
+    for sub in ('config', 'run', 'cache', 'data', 'tmp'):
+        os.makedirs(os.path.join(home, sub))
+    os.chmod(os.path.join(home, 'run'), 0o700)
+    return home
+
+
+lines = [l for l in open(cases, encoding='utf-8').read().split('\n') if l.strip() and not l.startswith('#')]
+for line in lines[1:]:
+    name, args, stdin, stdout, stderr, status = [c.strip() for c in line.split('|')]
+    home = fresh_home()
+    before = files_under(home)
+    r = run(shlex.split(args.replace('\\t', '\t').replace('\\r', '\r').replace('\\n', '\n')),
+            decode(stdin), home)
+    first_err = r.stderr.decode(errors='replace').split('\n')[0]
+    check(name, r.stdout == decode(stdout), f'stdout {r.stdout!r}, not {decode(stdout)!r}')
+    check(name, first_err == stderr, f'stderr {first_err!r}, not {stderr!r}')
+    check(name, r.returncode == int(status), f'status {r.returncode}, not {status}')
+    check(name + ' writes nothing', files_under(home) == before, files_under(home))
+
+# The saved settings are read as the window reads them, and left as they are.
+home = fresh_home()
+conf = os.path.join(home, 'config', 'Ostrel')
+os.makedirs(conf)
+settings = b'[Software]\nOstrel\\Spanwright\\Output=1\nOstrel\\Spanwright\\Format=3\nOstrel\\Spanwright\\Round=2\n'
+with open(os.path.join(conf, 'Spanwright.conf'), 'wb') as f:
+    f.write(settings)
+r = run(['--keys', '40.5+1='], home=home)
+check('saved settings are read', r.stdout == b'41.5"\n', r.stdout)
+r = run(['--fractional', '--format', 'inches', '--keys', '40.5+1='], home=home)
+check('a flag replaces a saved value', r.stdout == b'41-1/2"\n', r.stdout)
+with open(os.path.join(conf, 'Spanwright.conf'), 'rb') as f:
+    check('the settings file is untouched', f.read() == settings)
+
+# At most 16 MiB of keys from standard input.
+home = fresh_home()
+r = run(['--keys', '-'], b'1' * (16 << 20), home)
+check('16 MiB is read', r.returncode == 0 and r.stdout == b'1' * 15 + b'\n', (r.returncode, r.stdout[:40]))
+r = run(['--keys', '-'], b'1' * ((16 << 20) + 1), home)
+check('more than 16 MiB is refused', r.returncode == 2 and b'over 16 MiB' in r.stderr, (r.returncode, r.stderr))
+
+# A reader that went away: status 3, not a killed process.
+read_end, write_end = os.pipe()
+os.close(read_end)
+env_home = fresh_home()
+p = subprocess.run([exe, '--keys', '5='], stdout=write_end, stderr=subprocess.PIPE, timeout=60,
+                   env={**os.environ, 'HOME': env_home, 'XDG_CONFIG_HOME': env_home + '/config'})
+os.close(write_end)
+check('a closed output is status 3', p.returncode == 3, p.returncode)
+
+print(f'{passed} passed, {failures} failed')
+sys.exit(1 if failures else 0)

@@ -71,7 +71,7 @@ TEST_P(StairCalculate, WritesOrTellsAndKeepsTheVariables) {
     const double mine = risers ? 0 : 99, other = risers ? 99 : 0;  // the other direction must stay 99
     StairVariables vars{mine, static_cast<std::int16_t>(mine), mine, other, static_cast<std::int16_t>(other), other,
                         r.missing_before};
-    PlainOptions options;
+    OutputOptions options;
     options.output = r.output_format_round[0];
     options.format = r.output_format_round[1];
     options.round = r.output_format_round[2];

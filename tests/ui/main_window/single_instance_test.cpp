@@ -60,6 +60,14 @@ void Write(const QString& path, const QByteArray& bytes) {
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
+// A lock file's text naming a live process (this one), as a lock file
+// library writes it: id, program name, host.
+QByteArray LiveLockText() {
+    return QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+           QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
+           QSysInfo::machineHostName().toUtf8() + '\n';
+}
+
 // What stands at path: type, owner and mode, without following a link.
 QString Stat(const QString& path) {
     struct stat st {};
@@ -148,7 +156,7 @@ private slots:
         const auto content = [](QByteArray bytes) { return Prepare([bytes](const QString& p) { Write(p, bytes); }); };
         QTest::newRow("empty") << content({}) << true;
         QTest::newRow("garbage") << content(QByteArray("\x7f\x00\xff junk\n\n-12 x", 16).repeated(64)) << true;
-        QTest::newRow("the id of a live process") << content("1\nspanwright\n" + QSysInfo::machineHostName().toUtf8() + "\n") << true;
+        QTest::newRow("a live process's lock text") << content(LiveLockText()) << true;
         QTest::newRow("a folder") << Prepare([](const QString& p) { QVERIFY(QDir().mkdir(p)); }) << false;
     }
     void lockFileNeverKeepsAStartOut() {
@@ -179,9 +187,7 @@ private slots:
         QTest::newRow("none yet: made with mode 0700") << Prepare([](const QString&) {}) << true;
         QTest::newRow("mode 0700") << folder(0700) << true;
         QTest::newRow("a live copy's lock in the shared folder") << Prepare([](const QString& own) {
-            Write(QFileInfo(own).path() + "/spanwright.lock",
-                  QByteArray::number(QCoreApplication::applicationPid()) + "\nspanwright\n" +
-                      QSysInfo::machineHostName().toUtf8() + "\n");
+            Write(QFileInfo(own).path() + "/spanwright.lock", LiveLockText());
         }) << true;
         QTest::newRow("mode 0755") << folder(0755) << false;
         QTest::newRow("mode 0777") << folder(0777) << false;

@@ -19,10 +19,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Spanwright"));
 
     spanwright::platform::SingleInstance instance;
-    if (!instance.Claim()) {
-        instance.NotifyRunning();
-        return 0;
-    }
+    if (!instance.Claim()) return 0;  // the running copy answered: its window comes to the front
 
     QApplication app(argc, argv);
     QApplication::setWindowIcon(spanwright::platform::AppIcon());

@@ -1,102 +1,196 @@
 #include "platform/single_instance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSocketNotifier>
-#include <QThread>
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 namespace spanwright::platform {
 namespace {
+using Clock = std::chrono::steady_clock;
+// How long a running copy may take to accept the request, and then to answer it.
+constexpr auto kPatience = std::chrono::seconds(2);
+constexpr char kRaise[] = "raise\n";
+constexpr char kDone[] = "done\n";
+
+bool OwnFolder(const struct stat& st) { return S_ISDIR(st.st_mode) && st.st_uid == ::getuid(); }
+
+// $XDG_RUNTIME_DIR, else a private folder in the temporary folder; empty
+// when neither is the user's own.
 QString DefaultFolder() {
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::tempPath();
-    return folder;
+    struct stat st {};
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && ::stat(runtime.constData(), &st) == 0 && OwnFolder(st))
+        return QFile::decodeName(runtime);
+    const QByteArray own =
+        QFile::encodeName(QDir::tempPath()) + "/spanwright-" + QByteArray::number(::getuid());
+    // Made here, it is ours: the mode is set whatever the umask left.
+    if (::mkdir(own.constData(), 0700) == 0) ::chmod(own.constData(), 0700);
+    // lstat: a link, or a folder another user made, or one others may enter, is no guard.
+    if (::lstat(own.constData(), &st) == 0 && OwnFolder(st) && (st.st_mode & 07777) == 0700)
+        return QFile::decodeName(own);
+    return {};
 }
 
 // The socket's address; false when the path does not fit one.
 bool AddressOf(const QString& path, sockaddr_un& address) {
     const QByteArray bytes = QFile::encodeName(path);
-    if (bytes.size() >= static_cast<int>(sizeof(address.sun_path))) return false;
+    if (bytes.isEmpty() || bytes.size() >= static_cast<int>(sizeof(address.sun_path))) return false;
     std::memset(&address, 0, sizeof(address));
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return true;
 }
 
-constexpr char kRaise[] = "raise\n";
+// The lock file, opened without following a link or blocking; -1 unless it
+// is a regular file. Read-only is enough for flock() when the file is not ours.
+int OpenLock(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    constexpr int kFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+    int fd = ::open(name.constData(), O_RDWR | O_CREAT | kFlags, 0600);
+    if (fd < 0 && errno == EACCES) fd = ::open(name.constData(), O_RDONLY | kFlags);
+    struct stat st {};
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        fd = -1;
+    }
+    return fd;
+}
+
+// Waits until fd is ready for events or the deadline passes.
+bool WaitFor(int fd, short events, Clock::time_point deadline) {
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) return false;
+        pollfd entry{fd, events, 0};
+        const int ready = ::poll(&entry, 1, static_cast<int>(left.count()));
+        if (ready > 0) return true;
+        if (ready < 0 && errno != EINTR) return false;
+    }
+}
+
+enum class Reply { Answered, Silent, Unreachable };
+
+// Asks the copy listening at address to raise its window. Unreachable: no
+// one listens (the copy is still starting or is ending); Silent: it took
+// the request but did not answer within the patience.
+Reply AskToRaise(const sockaddr_un& address) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return Reply::Unreachable;
+    Reply reply = Reply::Unreachable;
+    const auto connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 ||
+                           (errno == EINPROGRESS && WaitFor(fd, POLLOUT, Clock::now() + kPatience));
+    // MSG_NOSIGNAL: a copy that has just closed its end costs no SIGPIPE.
+    if (connected && ::send(fd, kRaise, sizeof(kRaise) - 1, MSG_NOSIGNAL) > 0) {
+        reply = Reply::Silent;
+        if (WaitFor(fd, POLLIN, Clock::now() + kPatience)) {
+            char answer = 0;
+            reply = ::recv(fd, &answer, 1, 0) == 1 ? Reply::Answered : Reply::Unreachable;
+        }
+    }
+    ::close(fd);
+    return reply;
+}
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& folder)
     : folder_(folder.isEmpty() ? DefaultFolder() : folder) {}
 
-SingleInstance::~SingleInstance() {
-    if (listener_ >= 0) {
-        notifier_.reset();
-        ::close(listener_);
-        ::unlink(QFile::encodeName(SocketPath()).constData());
-    }
+SingleInstance::~SingleInstance() { Release(); }
+
+QString SingleInstance::LockPath() const {
+    return folder_.isEmpty() ? QString() : folder_ + QStringLiteral("/spanwright.lock");
+}
+QString SingleInstance::SocketPath() const {
+    return folder_.isEmpty() ? QString() : folder_ + QStringLiteral("/spanwright.socket");
 }
 
-QString SingleInstance::LockPath() const { return folder_ + QStringLiteral("/spanwright.lock"); }
-QString SingleInstance::SocketPath() const { return folder_ + QStringLiteral("/spanwright.socket"); }
-
 bool SingleInstance::Claim() {
-    lock_ = std::make_unique<QLockFile>(LockPath());
-    // A running copy keeps its lock however long it runs; only a lock whose
-    // process has gone (killed, crashed) counts as stale.
-    lock_->setStaleLockTime(0);
-    if (lock_->tryLock(0)) return true;
-    if (lock_->error() == QLockFile::LockFailedError) return false;
-    lock_.reset();  // no usable runtime folder: run without the guard
+    sockaddr_un address{};
+    if (lock_ >= 0 || !AddressOf(SocketPath(), address)) return true;  // no guard
+    const int fd = OpenLock(LockPath());
+    if (fd < 0) return true;
+    const auto until = Clock::now() + kPatience;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            lock_ = fd;
+            // For people looking at the folder; the program never reads it.
+            const QByteArray pid = QByteArray::number(::getpid()) + '\n';
+            const bool noted = ::ftruncate(fd, 0) == 0 && ::pwrite(fd, pid.constData(), pid.size(), 0) == pid.size();
+            Q_UNUSED(noted);
+            if (!StartListening()) Release();  // no way to be asked: no guard
+            return true;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) break;
+        const Reply reply = AskToRaise(address);
+        if (reply == Reply::Answered) {
+            ::close(fd);
+            return false;
+        }
+        if (reply == Reply::Silent || Clock::now() >= until) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ::close(fd);
     return true;
 }
 
-bool SingleInstance::NotifyRunning() {
+// Listens at once, so that requests queue in the kernel while the window
+// is being built; they are answered from the event loop (Listen()).
+bool SingleInstance::StartListening() {
     sockaddr_un address{};
     if (!AddressOf(SocketPath(), address)) return false;
-    // The running copy may still be starting: give it a moment to listen.
-    for (int attempt = 0; attempt < 40; ++attempt) {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd < 0) return false;
-        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0) {
-            // The running copy may close the connection before this lands:
-            // no SIGPIPE, the connection itself was the request.
-            ::send(fd, kRaise, sizeof(kRaise) - 1, MSG_NOSIGNAL);
-            ::close(fd);
-            return true;
-        }
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return false;
+    ::unlink(address.sun_path);  // left by a copy that was killed; the lock makes it ours
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+        ::listen(fd, SOMAXCONN) != 0) {
         ::close(fd);
-        QThread::msleep(50);
+        return false;
     }
-    return false;
+    listener_ = fd;
+    return true;
 }
 
 void SingleInstance::Listen() {
-    if (!lock_ || listener_ >= 0) return;
-    sockaddr_un address{};
-    if (!AddressOf(SocketPath(), address)) return;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0) return;
-    ::unlink(address.sun_path);  // left by a copy that was killed; the lock makes it ours
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 || ::listen(fd, 4) != 0) {
-        ::close(fd);
-        return;
-    }
-    listener_ = fd;
-    notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    if (listener_ < 0 || notifier_) return;
+    notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
-        bool asked = false;
-        for (int client; (client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
-            ::close(client);  // a connection is the request; its text needs no reading
-            asked = true;
+        std::vector<int> clients;
+        for (int client; (client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0;)
+            clients.push_back(client);  // a connection is the request; its text needs no reading
+        if (clients.empty()) return;
+        emit RaiseRequested();
+        // Answered once raised: the asking start may end now.
+        for (const int client : clients) {
+            ::send(client, kDone, sizeof(kDone) - 1, MSG_NOSIGNAL);
+            ::close(client);
         }
-        if (asked) emit RaiseRequested();
     });
+}
+
+void SingleInstance::Release() {
+    notifier_.reset();
+    if (listener_ >= 0) {
+        ::close(listener_);
+        ::unlink(QFile::encodeName(SocketPath()).constData());
+        listener_ = -1;
+    }
+    if (lock_ >= 0) {
+        ::close(lock_);  // frees the flock(); the file stays, so no one races its removal
+        lock_ = -1;
+    }
 }
 
 }  // namespace spanwright::platform

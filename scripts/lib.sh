@@ -1,5 +1,15 @@
 # Shared by the scripts: install the Debian packages that are missing.
 # Usage: need_packages pkg...   (apt-get update runs once, only when needed)
+# Nothing is missing: no sudo, no apt-get. Something is missing: installed
+# as root, or through sudo; with neither, the line to run as root is
+# printed and the script ends with status 1:
+#   need_packages xvfb   (as a user without sudo, xvfb missing)
+#     -> "Run as root:" / "  apt-get install -y --no-install-recommends xvfb", exit 1
+
+# True when commands can run as root, directly or through sudo.
+can_be_root() {
+  [ "$(id -u)" -eq 0 ] || command -v sudo >/dev/null 2>&1
+}
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -13,11 +23,16 @@ need_packages() {
       missing+=("$p")
     fi
   done
-  if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  [ ${#missing[@]} -gt 0 ] || return 0
+  if ! can_be_root; then
+    echo "error: missing packages: ${missing[*]}, and neither root nor sudo to install them." >&2
+    echo "Run as root:" >&2
+    echo "  apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
   fi
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # What building the program and its tests needs.
@@ -31,6 +46,10 @@ BENCH_PACKAGES=(libbenchmark-dev libxcb1-dev xvfb dbus)
 # A German locale, whose decimal point is ",", for the locale tests.
 make_german_locale() {
   if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-    as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "warning: could not make de_DE.UTF-8"
+    if can_be_root; then
+      as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "warning: could not make de_DE.UTF-8"
+    else
+      echo "warning: no de_DE.UTF-8 locale; to make it, run as root: localedef -i de_DE -f UTF-8 de_DE.UTF-8"
+    fi
   fi
 }

@@ -5,7 +5,15 @@
 //   WriteValue(kLocalMachine, "Software\\Ostrel\\Spanwright\\", "Top", "1200")
 //     -> [Software/Ostrel/Spanwright] Top=1200
 //   ReadValue(..., "Missing", value) -> false, value ""
+// Only a missing file or a regular one (a link to one is followed) of at
+// most 1 MiB is opened; anything else is neither read nor written, and every
+// value reads as missing:
+//   a FIFO (open() would wait forever), a socket, a link to /dev/zero
+//     -> ReadValue false, WriteValue false, the file left as it is
+//   a 2 MiB file -> the same, the file left byte for byte
+// Needs no QCoreApplication: the names are given, not taken from the application.
 #include <QString>
+#include <QtGlobal>
 #include <cstdint>
 #include <memory>
 
@@ -16,8 +24,14 @@ namespace spanwright::platform {
 class RegistryStore {
 public:
     static constexpr std::int32_t kLocalMachine = static_cast<std::int32_t>(0x80000002u);
+    // Larger settings files are left alone: the program writes a few hundred bytes.
+    static constexpr qint64 kLargestFile = 1 << 20;
 
+    // The program's files, where QSettings keeps them for Ostrel/Spanwright
+    // (so QSettings::setPath and XDG_CONFIG_HOME move them).
     RegistryStore();
+    // One file, with no fallback.
+    explicit RegistryStore(const QString& filePath);
     ~RegistryStore();
     RegistryStore(const RegistryStore&) = delete;
     RegistryStore& operator=(const RegistryStore&) = delete;
@@ -30,8 +44,11 @@ public:
                    QString& value);
 
 private:
-    QSettings& Settings();
-    std::unique_ptr<QSettings> settings_;
+    void Open();
+
+    QString userPath_, systemPath_;
+    bool opened_ = false;
+    std::unique_ptr<QSettings> user_, system_;
 };
 
 }  // namespace spanwright::platform

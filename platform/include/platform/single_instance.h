@@ -1,16 +1,23 @@
 #pragma once
-// One running copy per user. The first start holds a lock file in the
-// runtime folder and listens on a local socket beside it; a later start
-// finds the lock held, asks the running copy to come to the front, and ends.
-//   first start:           Claim() -> true  (lock held; Listen() after QApplication)
-//   second start:          Claim() -> false; NotifyRunning() -> true, the
-//                          first copy emits RaiseRequested()
-//   after kill -9 of the first: Claim() -> true (a lock whose process has
-//                          gone is stale and taken over)
-//   runtime folder unusable: Claim() -> true (never keep the user out)
+// One running copy per user. The guard lives in a folder only the user can
+// reach: $XDG_RUNTIME_DIR when it is a folder of the user's, else
+// $TMPDIR (or /tmp)/spanwright-UID, made with mode 0700 and used only while
+// it is a real folder (not a link) of the user's with mode 0700; else there
+// is no guard. The first start holds an flock() on spanwright.lock there
+// (the kernel lets it go however the process ends; the file's content is
+// never read) and listens on spanwright.socket beside it.
+//   first start:              Claim() -> true, holding the lock; Listen()
+//                             once the QApplication exists
+//   second start:             Claim() asks the running copy to raise its
+//                             window; the copy answers -> false (end, status 0)
+//   a copy that takes no request, or answers none, within 2 s (stopped, hung):
+//                             Claim() -> true without the lock: a window without the guard
+//   empty, garbage or foreign-written lock file, or the lock of a copy killed
+//   with kill -9:             Claim() -> true, holding the lock
+//   a folder at the lock's path, no usable folder, or a socket path longer
+//   than 107 bytes:           Claim() -> true without the lock
 // The request travels over a plain Unix socket watched by a QSocketNotifier:
 // QtNetwork would cost more start-up time than the rest of the guard.
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -22,16 +29,19 @@ namespace spanwright::platform {
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // folder: where the lock and the socket live; empty is the user's runtime folder.
+    // folder: where the lock and the socket live; empty is the user's own
+    // folder described above.
     explicit SingleInstance(const QString& folder = {});
     ~SingleInstance() override;
 
+    // True: this start goes on and opens its window (guarded or not).
+    // False: a running copy answered the request to raise its window.
+    // Needs no QCoreApplication.
     bool Claim();
-    // Tells the running copy to raise its window.
-    bool NotifyRunning();
-    // Starts taking raise requests (in the event loop of the QApplication).
+    // Starts answering raise requests (in the event loop of the QApplication).
     void Listen();
 
+    // Empty when there is no usable folder.
     QString LockPath() const;
     QString SocketPath() const;
 
@@ -39,8 +49,11 @@ signals:
     void RaiseRequested();
 
 private:
+    bool StartListening();
+    void Release();
+
     QString folder_;
-    std::unique_ptr<QLockFile> lock_;
+    int lock_ = -1;
     int listener_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
 };

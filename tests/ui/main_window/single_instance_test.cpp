@@ -1,10 +1,20 @@
-// One running copy: the built program started twice, a lock left by a
-// killed copy, and the running window brought to the front.
+// One running copy: the built program started twice and twenty times at
+// once, a lock left by a killed copy, the running window brought to the
+// front; and the locks a start cannot take, which never keep it out.
 #include <QtTest>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+#include <optional>
 
 #include "main_window/frmMain.h"
 #include "platform/single_instance.h"
 #include "support/ui_support.h"
+#include "support/watchdog.h"
 
 namespace {
 struct Environment {
@@ -30,6 +40,53 @@ struct Environment {
         QFile lock(Path("lock"));
         return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : -1;
     }
+};
+
+using spanwright::platform::SingleInstance;
+using Prepare = std::function<void(const QString&)>;
+
+// Whether some open file holds the flock() on path (another descriptor of
+// this process counts as another holder).
+bool Held(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A lock file's text naming a live process (this one), as a lock file
+// library writes it: id, program name, host.
+QByteArray LiveLockText() {
+    return QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+           QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
+           QSysInfo::machineHostName().toUtf8() + '\n';
+}
+
+// What stands at path: type, owner and mode, without following a link.
+QString Stat(const QString& path) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) return QStringLiteral("missing");
+    return QString::asprintf("type %o owner %u mode %o", st.st_mode & S_IFMT, st.st_uid, st.st_mode & 07777);
+}
+
+// Sets (or, with nothing, removes) an environment variable for a scope.
+class EnvScope {
+public:
+    EnvScope(const char* name, const std::optional<QByteArray>& value)
+        : name_(name), saved_(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt) {
+        value ? qputenv(name, *value) : qunsetenv(name);
+    }
+    ~EnvScope() { saved_ ? qputenv(name_, *saved_) : qunsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<QByteArray> saved_;
 };
 }  // namespace
 
@@ -68,6 +125,129 @@ private slots:
         QTRY_VERIFY(other.isActiveWindow() && !w.isActiveWindow());
         env.ExpectSecondStartEnds();
         QTRY_VERIFY_WITH_TIMEOUT(w.isActiveWindow(), 10000);
+    }
+
+    // Twenty starts at once: all but one end with 0, once the one left
+    // running has answered them.
+    void twentyStartsAtOnceLeaveOneWindow() {
+        Environment env;
+        std::vector<std::unique_ptr<QProcess>> starts;
+        for (int i = 0; i < 20; ++i) {
+            starts.push_back(std::make_unique<QProcess>());
+            env.Start(*starts.back());
+        }
+        const auto running = [&] {
+            return std::count_if(starts.begin(), starts.end(),
+                                 [](const auto& p) { return p->state() != QProcess::NotRunning; });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(running() <= 1, 60000);
+        QCOMPARE(running(), 1);
+        for (const auto& p : starts) {
+            if (p->state() == QProcess::NotRunning)
+                QVERIFY(p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0);
+        }
+        for (const auto& p : starts) p->kill();
+    }
+
+    // Whatever the lock file holds, or a folder in its place, the start goes on.
+    void lockFileNeverKeepsAStartOut_data() {
+        QTest::addColumn<Prepare>("prepare");
+        QTest::addColumn<bool>("locked");  // the start holds the lock (a folder cannot be locked)
+        const auto content = [](QByteArray bytes) { return Prepare([bytes](const QString& p) { Write(p, bytes); }); };
+        QTest::newRow("empty") << content({}) << true;
+        QTest::newRow("garbage") << content(QByteArray("\x7f\x00\xff junk\n\n-12 x", 16).repeated(64)) << true;
+        QTest::newRow("a live process's lock text") << content(LiveLockText()) << true;
+        QTest::newRow("a folder") << Prepare([](const QString& p) { QVERIFY(QDir().mkdir(p)); }) << false;
+    }
+    void lockFileNeverKeepsAStartOut() {
+        QFETCH(Prepare, prepare);
+        QFETCH(bool, locked);
+        QTemporaryDir runtime;
+        const QString lock = runtime.path() + "/spanwright.lock";
+        prepare(lock);
+        const QString before = Stat(lock);
+        SingleInstance instance(runtime.path());
+        QVERIFY(instance.Claim());
+        QCOMPARE(Held(lock), locked);
+        if (!locked) QCOMPARE(Stat(lock), before);
+    }
+
+    // With no runtime folder the guard lives in the user's own folder in the
+    // temporary folder, and only while that is a real folder of the user's
+    // that no one else may enter; else there is no guard.
+    void ownFolderWithoutARuntimeFolder_data() {
+        QTest::addColumn<Prepare>("prepare");
+        QTest::addColumn<bool>("used");
+        const auto folder = [](mode_t mode) {
+            return Prepare([mode](const QString& own) {
+                QVERIFY(::mkdir(QFile::encodeName(own).constData(), mode) == 0);
+                QVERIFY(::chmod(QFile::encodeName(own).constData(), mode) == 0);
+            });
+        };
+        QTest::newRow("none yet: made with mode 0700") << Prepare([](const QString&) {}) << true;
+        QTest::newRow("mode 0700") << folder(0700) << true;
+        QTest::newRow("a live copy's lock in the shared folder") << Prepare([](const QString& own) {
+            Write(QFileInfo(own).path() + "/spanwright.lock", LiveLockText());
+        }) << true;
+        QTest::newRow("mode 0755") << folder(0755) << false;
+        QTest::newRow("mode 0777") << folder(0777) << false;
+        QTest::newRow("a link to a folder of mode 0700") << Prepare([folder](const QString& own) {
+            folder(0700)(own + ".real");
+            QVERIFY(QFile::link(own + ".real", own));
+        }) << false;
+        QTest::newRow("a file") << Prepare([](const QString& own) { Write(own, "x"); }) << false;
+        QTest::newRow("another user's") << Prepare([folder](const QString& own) {
+            if (::geteuid() != 0) QSKIP("needs root to give a folder to another user");
+            folder(0700)(own);
+            QVERIFY(::chown(QFile::encodeName(own).constData(), 65534, 65534) == 0);
+        }) << false;
+    }
+    void ownFolderWithoutARuntimeFolder() {
+        QFETCH(Prepare, prepare);
+        QFETCH(bool, used);
+        QTemporaryDir tmp;
+        const EnvScope runtime("XDG_RUNTIME_DIR", std::nullopt), temporary("TMPDIR", QFile::encodeName(tmp.path()));
+        const QString own = tmp.path() + "/spanwright-" + QString::number(::getuid());
+        prepare(own);
+        const QString before = Stat(own);
+        SingleInstance instance;
+        QVERIFY(instance.Claim());
+        if (used) {
+            QCOMPARE(instance.LockPath(), own + "/spanwright.lock");
+            QVERIFY(Held(instance.LockPath()));
+            QCOMPARE(Stat(own), QString::asprintf("type %o owner %u mode 700", S_IFDIR, ::getuid()));
+        } else {
+            QCOMPARE(instance.LockPath(), QString());
+            QCOMPARE(Stat(own), before);
+        }
+    }
+
+    // A running copy that does not answer (stopped here) leaves the next
+    // start its own window instead of ending it.
+    void aHungCopyLeavesTheNextStartItsWindow() {
+        Environment env;
+        QProcess first;
+        env.Start(first);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env.Path("socket")), 20000);
+        QVERIFY(::kill(pid_t(first.processId()), SIGSTOP) == 0);
+        {
+            spanwright::test::Watchdog watchdog("a start beside a stopped copy");
+            QVERIFY(SingleInstance(env.runtime.path()).Claim());
+        }
+        ::kill(pid_t(first.processId()), SIGCONT);
+        first.kill();
+        QVERIFY(first.waitForFinished());
+    }
+
+    // A socket path longer than a socket address holds means no guard, for
+    // the first start and the next alike.
+    void overLongSocketPathMeansNoGuard() {
+        QTemporaryDir base;
+        const QString folder = base.path() + '/' + QString(120, QLatin1Char('x'));
+        QVERIFY(QDir().mkdir(folder));
+        SingleInstance first(folder), next(folder);
+        QVERIFY(first.Claim());
+        QVERIFY(next.Claim());
     }
 };
 

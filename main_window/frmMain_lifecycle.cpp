@@ -15,6 +15,7 @@
 #include "engine/errors.h"
 #include "engine/numeric.h"
 #include "frmMain.h"
+#include "platform/screen_placement.h"
 #include "platform/twips.h"
 #include "settings/settings.h"
 
@@ -47,16 +48,7 @@ std::optional<std::string> Setting(platform::RegistryStore& store, const QString
 // A saved position counts only when the window placed there keeps its top
 // edge and a good part of itself on some available screen.
 bool OnSomeScreen(const QRect& window) {
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect available = screen->availableGeometry();
-        const QRect seen = available & window;
-        if (seen.isEmpty()) continue;
-        const bool topReachable = window.top() >= available.top() && window.top() <= available.bottom() - 10;
-        if (topReachable && seen.width() >= std::min(window.width(), 100) &&
-            seen.height() >= std::min(window.height(), 40))
-            return true;
-    }
-    return false;
+    return platform::ShowsOnAScreen(window, platform::AvailableScreens());
 }
 
 // Twips as a single-precision setting to whole pixels; empty when the value

@@ -4,10 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QTextCursor>
 #include <algorithm>
@@ -16,6 +14,7 @@
 #include "history/saved_position.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
+#include "platform/screen_placement.h"
 #include "platform/twips.h"
 #include "settings/settings.h"
 
@@ -93,9 +92,7 @@ void frmHistory::Form_Load() {
         found = true;
     }
     if (!found) return;
-    QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(screen->availableGeometry());
-    if (history::ShowsOnAScreen(QRect(place, frameGeometry().size()), screens)) move(place);
+    if (platform::ShowsOnAScreen(QRect(place, frameGeometry().size()), platform::AvailableScreens())) move(place);
 }
 
 void frmHistory::Form_Unload() {

@@ -1,9 +1,7 @@
 // Creation, start-up, resizing and shut-down of the main window, and the
 // settings it reads and writes.
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <cmath>
 #include <optional>
 
@@ -13,6 +11,7 @@
 #include "main_window/saved_options.h"
 #include "platform/popup_menu.h"
 #include "platform/registry_store.h"
+#include "platform/screen_placement.h"
 #include "platform/twips.h"
 #include "settings/settings.h"
 
@@ -28,21 +27,6 @@ void Try(Step step) {
         step();
     } catch (const NumberedError&) {
     }
-}
-
-// A saved position counts only when the window placed there keeps its top
-// edge and a good part of itself on some available screen.
-bool OnSomeScreen(const QRect& window) {
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect available = screen->availableGeometry();
-        const QRect seen = available & window;
-        if (seen.isEmpty()) continue;
-        const bool topReachable = window.top() >= available.top() && window.top() <= available.bottom() - 10;
-        if (topReachable && seen.width() >= std::min(window.width(), 100) &&
-            seen.height() >= std::min(window.height(), 40))
-            return true;
-    }
-    return false;
 }
 
 // Twips as a single-precision setting to whole pixels; empty when the value
@@ -106,7 +90,7 @@ void frmMain::RestorePosition() {
     });
     if (!top && !left) return;
     const QPoint target(left.value_or(x()), top.value_or(y()));
-    if (OnSomeScreen(QRect(target, frameGeometry().size()))) move(target);
+    if (platform::ShowsOnAScreen(QRect(target, frameGeometry().size()), platform::AvailableScreens())) move(target);
 }
 
 void frmMain::SetPanelShown(bool shown) {

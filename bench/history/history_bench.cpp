@@ -1,11 +1,22 @@
-// Measures what one recorded key costs the history window with 10 and with
-// 100,000 lines (it must not grow with the history), and the export of
-// 100,000 lines (the aim is 100 ms or less). Prints one line per measure.
-//   QT_QPA_PLATFORM=offscreen history_bench [--shown]
-// Settings go to a temporary folder; the export to a temporary file.
+// The history window's costs, printed one line per measure:
+// - one recorded key with 10 and with 100,000 lines (it must not grow with
+//   the history), and the export of 100,000 lines (aim: 100 ms or less);
+// - a pasted one-line operand of 1 MB and of 10 MB, as a user meets it:
+//   Ctrl+V, "+" (its message box answered), the History button, a resize
+//   of the history window, more keys with both windows shown, and Export.
+//   Each is timed until the windows are repainted (the box shown, the file
+//   written); aim: 100 ms each at 1 MB, 1 s at 10 MB.
+//   QT_QPA_PLATFORM=offscreen spanwright_bench_history [--shown] [--long BYTES...]
+//     --shown      the history window is shown for the first part
+//     --long N...  only the second part, with these operand sizes in bytes
+//                  (default: both parts, at 1000000 and 10000000)
+// Settings go to a temporary folder; the exports to temporary files.
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -13,9 +24,12 @@
 #include <vector>
 
 #include "history/frmHistory.h"
+#include "main_window/frmMain.h"
+#include "platform/message_box.h"
 
 namespace {
 using spanwright::frmHistory;
+using spanwright::frmMain;
 
 // The strings a calculation 12'3-1/2" + ... records: an operand line and an
 // operator line per key pair.
@@ -63,17 +77,8 @@ KeyCost MeasureKey(frmHistory& h, int rounds) {
     }
     return {Median(append), Median(swap), Median(show), Median(paint)};
 }
-}  // namespace
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    const bool shown = app.arguments().contains(QStringLiteral("--shown"));
-    QTemporaryDir dir;
-    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, dir.path());
-        QSettings::setPath(format, QSettings::SystemScope, dir.path());
-    }
-
+void ManyLines(bool shown, const QTemporaryDir& dir) {
     std::printf("history window %s\n", shown ? "shown" : "hidden");
     for (int lines : {10, 100000}) {
         frmHistory h;
@@ -97,6 +102,120 @@ int main(int argc, char** argv) {
                         static_cast<long long>(QFileInfo(dir.filePath("History.txt")).size()),
                         ms <= 100.0 ? "within 100 ms" : "OVER 100 ms");
         }
+        std::fflush(stdout);
     }
+}
+
+// Counts the paints of the widgets it watches, to show that a step's time
+// includes the repaint it caused.
+class PaintCounter : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
+// Everything the act left queued (paints, layout) is handled.
+void Settle() {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+// Prints how long act took until the windows settled, against the aim, and
+// which of the display and the history box were painted meanwhile.
+template <class Act>
+double Timed(const char* what, double aimMs, PaintCounter& display, PaintCounter& box, Act act) {
+    const int displayBefore = display.count;
+    const int boxBefore = box.count;
+    QElapsedTimer t;
+    t.start();
+    act();
+    Settle();
+    const double ms = t.nsecsElapsed() / 1e6;
+    std::printf("  %-40s %9.1f ms %-4s %s%s\n", what, ms, ms <= aimMs ? "" : "OVER",
+                display.count > displayBefore ? " display painted" : "",
+                box.count > boxBefore ? " box painted" : "");
+    std::fflush(stdout);
+    return ms;
+}
+
+void Key(frmMain& w, Qt::Key key, const char* text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, QString::fromLatin1(text));
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, QString::fromLatin1(text));
+    QApplication::sendEvent(&w, &press);
+    QApplication::sendEvent(&w, &release);
+}
+
+void Paste(frmMain& w) { Key(w, Qt::Key_V, "\x16", Qt::ControlModifier); }
+
+// One line of `bytes` digits on the clipboard, through the user's path.
+void LongOperand(qsizetype bytes, const QTemporaryDir& dir) {
+    const double aim = bytes <= 1000000 ? 100.0 : 1000.0;
+    std::printf("one-line operand of %lld bytes (aim: %.0f ms each)\n", static_cast<long long>(bytes), aim);
+    std::fflush(stdout);
+    QString digits(bytes, u'1');
+    for (qsizetype i = 0; i < bytes; i += 7) digits[i] = QChar(char16_t(u'0' + i % 10));
+    digits[0] = u'9';
+    QGuiApplication::clipboard()->setText(digits);
+
+    frmMain w;
+    w.Form_Load();
+    Settle();
+    frmHistory& h = *w.HistoryWindow();
+    h.SetSaveDialog([&dir](QWidget*, const frmHistory::SaveRequest&) { return dir.filePath("Long.txt"); });
+    PaintCounter display;
+    PaintCounter box;
+    w.lblDisplay->installEventFilter(&display);
+    h.Text1->viewport()->installEventFilter(&box);
+    double worst = 0;
+    auto step = [&](const char* what, auto act) { worst = std::max(worst, Timed(what, aim, display, box, act)); };
+
+    step("Ctrl+V (history hidden)", [&] { Paste(w); });
+    step("+ and its message answered", [&] { Key(w, Qt::Key_Plus, "+", Qt::ShiftModifier); });
+    step("History button: the box shown", [&] { w.cmdHistory_Click(); });
+    step("resize of the history window", [&] { h.resize(h.width() + 40, h.height() + 60); });
+    step("resize back", [&] { h.resize(h.width() - 40, h.height() - 60); });
+    step("- (the operator swapped)", [&] { Key(w, Qt::Key_Minus, "-"); });
+    step("Ctrl+V (history shown)", [&] { Paste(w); });
+    step("' (feet mark on the operand)", [&] { Key(w, Qt::Key_Apostrophe, "'"); });
+    step("Backspace", [&] { Key(w, Qt::Key_Backspace, ""); });
+    step("N (sign)", [&] { Key(w, Qt::Key_N, "n"); });
+    step("Enter and its message answered", [&] { Key(w, Qt::Key_Return, ""); });
+    step("Ctrl+V", [&] { Paste(w); });
+    step("* and its message answered", [&] { Key(w, Qt::Key_Asterisk, "*", Qt::ShiftModifier); });
+    step("5", [&] { Key(w, Qt::Key_5, "5"); });
+    step("Enter", [&] { Key(w, Qt::Key_Return, ""); });
+    step("F (fraction)", [&] { Key(w, Qt::Key_F, "f"); });
+    step("Export to File: the file written", [&] { h.mnuExport_Click(); });
+    const qint64 written = QFileInfo(dir.filePath("Long.txt")).size();
+    std::printf("  export: %lld bytes for a history of %lld bytes as UTF-8 (+ CR LF) %s\n",
+                static_cast<long long>(written), static_cast<long long>(h.Text().toUtf8().size()),
+                written == h.Text().toUtf8().size() + 2 ? "whole" : "NOT WHOLE");
+    std::printf("  slowest step %.1f ms: %s\n", worst, worst <= aim ? "within the aim" : "OVER the aim");
+    std::fflush(stdout);
+    w.close();
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    QTemporaryDir dir;
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, dir.path());
+        QSettings::setPath(format, QSettings::SystemScope, dir.path());
+    }
+    QApplication app(argc, argv);
+    spanwright::platform::MessageBox::SetSink([](const spanwright::platform::MessageRecord&) {});
+
+    const QStringList args = app.arguments();
+    std::vector<qsizetype> sizes{1000000, 10000000};
+    if (const qsizetype at = args.indexOf(QStringLiteral("--long")); at >= 0) {
+        sizes.clear();
+        for (qsizetype i = at + 1; i < args.size() && !args[i].startsWith(u'-'); ++i)
+            sizes.push_back(args[i].toLongLong());
+    } else {
+        ManyLines(args.contains(QStringLiteral("--shown")), dir);
+    }
+    for (const qsizetype bytes : sizes) LongOperand(bytes, dir);
     return 0;
 }

@@ -9,6 +9,9 @@
 //   on "5\r\n+ ": RemoveLast(2), Append("- ") -> "5\r\n- "  (an operator swapped)
 //   RemoveLast(2) on "-"                 -> nothing removed (n beyond Length())
 //   ShowLastLine()                       -> the box's cursor at the end, last line in view
+//   Append(a pasted 1 MB line)           -> Text() and the export hold it whole; the box
+//                                           shows its first and last 1,000 characters
+//                                           with "…" between (copying from the box gives that)
 // Clear (the "Clear" menu) empties it: Text() "", Length() 0.
 //
 // Life: the main window creates it hidden at its start (the constructor runs

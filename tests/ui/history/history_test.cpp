@@ -1,6 +1,6 @@
-// The history window: its text API, Clear and Close, its saved position and
-// layout, and exporting to a file (rows in history_edits.txt,
-// history_positions.txt and history_export.txt).
+// The history window: its text API, Clear and Close, long lines, its saved
+// position and layout, and exporting to a file (rows in history_edits.txt,
+// history_long_lines.txt, history_positions.txt and history_export.txt).
 #include <QtWidgets>
 #include <optional>
 #include <sys/mount.h>
@@ -35,6 +35,14 @@ frmHistory::SaveRequest Export(const QString& history, const QString& chosen, in
 }
 
 const QByteArray kOld = "old history\r\n";
+
+// "{N×t}" written out as t repeated N times: "a{3×bc}" -> "abcbcbc".
+QString Expand(QString cell) {
+    static const QRegularExpression run(QStringLiteral("\\{(\\d+)×([^}]*)\\}"));
+    for (QRegularExpressionMatch m; (m = run.match(cell)).hasMatch();)
+        cell.replace(m.capturedStart(), m.capturedLength(), m.captured(2).repeated(m.captured(1).toInt()));
+    return cell;
+}
 }  // namespace
 
 class HistoryTest : public QObject {
@@ -62,6 +70,58 @@ private slots:
         QCOMPARE(h.Length(), text.size());
         QCOMPARE(h.Text1->toPlainText(), QString(text).replace("\r\n", "\n"));
         QCOMPARE(h.Text1->document()->availableUndoSteps(), 0);
+    }
+
+    void longLines_data() {
+        spanwright::test::AddRows(QFINDTESTDATA("history_long_lines.txt"), {"shown", "s1", "s2", "s3", "s4"});
+    }
+    // The box shows the shortened lines; Text() and the export hold every
+    // character appended and not removed, byte for byte.
+    void longLines() {
+        QFETCH(QString, shown);
+        QFETCH(QString, s1); QFETCH(QString, s2); QFETCH(QString, s3); QFETCH(QString, s4);
+        frmHistory h;
+        QString whole;
+        for (QString step : {s1, s2, s3, s4}) {
+            step = Expand(step);
+            if (step == "clear") {
+                h.mnuClear->trigger();
+                whole.clear();
+            } else if (step.startsWith(u'+')) {
+                h.Append(step.mid(1));
+                whole += step.mid(1);
+            } else if (!step.isEmpty()) {
+                h.RemoveLast(step.mid(1).toLongLong());
+                whole.chop(step.mid(1).toLongLong());
+            }
+        }
+        QCOMPARE(h.Text1->toPlainText(), Expand(shown));
+        QVERIFY(h.Text() == whole);  // QCOMPARE would print a megabyte
+        QCOMPARE(h.Length(), whole.size());
+        QTemporaryDir dir;
+        h.SetSaveDialog([&](QWidget*, const frmHistory::SaveRequest&) { return dir.filePath("History.txt"); });
+        h.mnuExport->trigger();
+        QVERIFY(ReadAll(dir.filePath("History.txt")) == whole.toUtf8() + "\r\n");
+    }
+
+    // A megabyte line recorded while the window is shown, and in a window
+    // shown afterwards: both show, resize and scroll to the last line.
+    void megabyteLineShowsAndResizes() {
+        const QString line = QString(1000000, u'4');
+        frmHistory shown;
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        shown.Append(line);
+        shown.Append(QStringLiteral("\r\n= Error 6\r\n+ "));
+        shown.ShowLastLine();
+        shown.resize(shown.width() + 80, shown.height() + 40);
+        QCoreApplication::processEvents();
+        QVERIFY(shown.Text1->viewport()->rect().contains(shown.Text1->cursorRect()));
+        frmHistory later;
+        later.Append(line);
+        later.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&later));
+        QCOMPARE(later.Text1->document()->firstBlock().length(), 2002);  // 2001 characters and the block's end
     }
 
     void lastLineResizeClearAndClose() {

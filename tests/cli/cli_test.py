@@ -88,6 +88,12 @@ check('a flag replaces a saved value', r.stdout == b'41-1/2"\n', r.stdout)
 with open(os.path.join(conf, 'Spanwright.conf'), 'rb') as f:
     check('the settings file is untouched', f.read() == settings)
 
+# A first run with no settings folder at all creates none.
+home = tempfile.mkdtemp()
+env = {k: v for k, v in os.environ.items() if not k.startswith('XDG_') and k not in ('DISPLAY', 'WAYLAND_DISPLAY')}
+p = subprocess.run([exe, '--keys', '5='], env={**env, 'HOME': home}, capture_output=True, timeout=60)
+check('a first run writes nothing', p.stdout == b'0\'5"\n' and os.listdir(home) == [], (p.stdout, os.listdir(home)))
+
 # At most 16 MiB of keys from standard input.
 home = fresh_home()
 r = run(['--keys', '-'], b'1' * (16 << 20), home)

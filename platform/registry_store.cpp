@@ -1,11 +1,12 @@
 #include "platform/registry_store.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <sys/stat.h>
+
+#include <cerrno>
 
 namespace spanwright::platform {
 namespace {
@@ -23,9 +24,8 @@ QString KeyOf(const QString& path, const QString& name) {
 QString FileOf(QSettings::Scope scope) {
     const QString none = QStringLiteral(".spanwright-no-such-name");
     const QSettings probe(QSettings::NativeFormat, scope, none, none);
-    QDir folder = QFileInfo(probe.fileName()).dir();  // <folder>/<none>/<none>.conf
-    folder.cdUp();
-    return folder.filePath(QStringLiteral("Ostrel/Spanwright.conf"));
+    const QString folder = QFileInfo(QFileInfo(probe.fileName()).path()).path();  // of <folder>/<none>/<none>.conf
+    return folder + QStringLiteral("/Ostrel/Spanwright.conf");
 }
 
 enum class Kind { Missing, Usable, Refused };

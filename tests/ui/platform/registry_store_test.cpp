@@ -142,6 +142,18 @@ private slots:
         QCOMPARE(QFileInfo(File()).isSymLink(), wasLink);
     }
 
+    // At a first run not even the settings folder exists: the write makes it.
+    void firstWriteMakesTheFolders() {
+        const QString folder = dir_.path() + "/not yet";
+        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, folder);
+        QVERIFY(RegistryStore().WriteValue(RegistryStore::kLocalMachine, kPath, "Top", "300"));
+        QCOMPARE(QSettings(folder + "/Ostrel/Spanwright.conf", QSettings::IniFormat)
+                     .value("Software/Ostrel/Spanwright/Top")
+                     .toString(),
+                 QStringLiteral("300"));
+    }
+
     // The system-wide file fills in what the user's lacks, and is never written.
     void systemFileIsAFallback() {
         QVERIFY(QDir().mkpath(dir_.path() + "/system/Ostrel"));

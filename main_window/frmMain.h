@@ -17,7 +17,7 @@
 #include <memory>
 
 #include "engine/options.h"
-#include "main_window/display_label.h"
+#include "platform/display_label.h"
 #include "platform/popup_menu.h"
 #include "platform/registry_store.h"
 #include "stair/stair_calc.h"

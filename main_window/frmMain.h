@@ -256,6 +256,12 @@ private:
     int shortHeight_ = 0;
     int tallHeight_ = 0;
     bool loaded_ = false;
+
+    // ---- Accessibility (frmMain_layout.cpp) ----
+    // After the window's fixed height changes: Frame1 is hidden while the
+    // window is too short to show it, and shown when it fits.
+    void ShowPanelIfItFits();
+    // ---- end of the accessibility block ----
 };
 
 }  // namespace spanwright

@@ -16,6 +16,7 @@
 #include "engine/numeric.h"
 #include "frmMain.h"
 #include "platform/twips.h"
+#include "platform/window_accessible.h"
 #include "settings/settings.h"
 
 namespace spanwright {
@@ -70,6 +71,7 @@ std::optional<int> PixelsOf(float twips) {
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+    platform::ReportAsFrame(this);  // first: screen readers list the window as a frame
     setWindowTitle(QStringLiteral("Spanwright"));
     BuildDisplayRow();
     BuildKeypad();
@@ -178,6 +180,7 @@ void frmMain::RestorePosition() {
 
 void frmMain::SetPanelShown(bool shown) {
     setFixedHeight(shown ? tallHeight_ : shortHeight_);
+    ShowPanelIfItFits();
     cmdOptions->setText(shown ? QStringLiteral("Hide Options") : QStringLiteral("Show Options"));
     blnShowOptions = shown;
 }

@@ -3,7 +3,7 @@
 // window built on a plain QWidget as a "filler" (a client area); a window
 // marked here is a frame named by its title, as dialogs and main windows
 // already are, and a reader hears its title when it is activated.
-//   frmMain::frmMain() { platform::ReportAsFrame(this); setWindowTitle("Spanwright"); ... }
+//   Window::Window() { platform::ReportAsFrame(this); setWindowTitle("Spanwright"); ... }
 //   QAccessible::queryAccessibleInterface(&window) -> role Window ("frame"), name "Spanwright"
 // Mark the window first thing in its constructor, before anything can ask
 // for its interface. The window's class and everything else stay as they are.

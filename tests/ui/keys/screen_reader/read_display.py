@@ -6,8 +6,9 @@
 #   "Show Options" is expandable and collapsed with its panel not showing, and
 #   pressed it becomes "Hide Options", expanded, announced, panel showing;
 #   the stair window is a frame whose Risers result reads and announces
-#   15 Risers @ 7.20" = 9'0"; the About box's link is a link that Tab reaches.
-import subprocess, sys
+#   15 Risers @ 7.20" = 9'0"; the About box's link is a link that Tab reaches
+#   and Space opens (the desktop's "open" writes the address to $OPENED).
+import os, subprocess, sys
 import pyatspi
 from gi.repository import GLib
 
@@ -104,6 +105,10 @@ def steps():  # yields the milliseconds to wait before going on
     xdotool('key', 'Tab')
     yield 500
     check('Tab reaches the link', 'focused' in states(link))
+    xdotool('key', 'space')
+    yield 1000
+    opened = open(os.environ['OPENED']).read() if os.path.exists(os.environ['OPENED']) else ''
+    check('Space opens the home page', opened == 'https://ostrel.example/spanwright\n')
     xdotool('key', 'Escape')
     yield 300
 

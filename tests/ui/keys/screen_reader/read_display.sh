@@ -17,6 +17,11 @@ tmp=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
 export HOME=$tmp XDG_CONFIG_HOME=$tmp/.config XDG_RUNTIME_DIR=$tmp/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The desktop's "open" for a web address: writes down what it was given.
+mkdir "$tmp/bin"
+printf '#!/bin/sh\necho "$1" >> "%s/opened"\n' "$tmp" > "$tmp/bin/xdg-open"
+chmod +x "$tmp/bin/xdg-open"
+export PATH=$tmp/bin:$PATH OPENED=$tmp/opened
 exec 3<> "$tmp/displayfd"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!

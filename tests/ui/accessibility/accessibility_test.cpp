@@ -219,6 +219,10 @@ private slots:
         const QAccessible::State st = button->state();
         QCOMPARE(QString("%1 %2 %3").arg(st.expandable).arg(st.expanded).arg(st.collapsed),
                  state == "expanded" ? "1 1 0" : "1 0 1");
+        bool controlsPanel = false;
+        for (const auto& [other, relation] : button->relations(QAccessible::Controlled))
+            controlsPanel |= other->object() == w.Frame1;
+        QVERIFY2(controlsPanel, "the button does not say that it controls the panel");
     }
 
     void windows_data() { test::AddRows(QFINDTESTDATA("windows.txt"), {"role", "name", "className"}); }

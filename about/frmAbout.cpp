@@ -3,11 +3,11 @@
 #include <QDesktopServices>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 
+#include "platform/link_label.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
 
@@ -95,18 +95,14 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Created after the description so that it lies above its empty first line.
-    Label1 = new QLabel(QStringLiteral("Ostrel Software Home Page"), this);
+    Label1 = new platform::LinkLabel(QStringLiteral("Ostrel Software Home Page"), this);
     Label1->setGeometry(TwipsRect(3375, 1080, 1995, 195));
     QPalette blue = Label1->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label1->setPalette(blue);
-    QFont link = Label1->font();
-    link.setUnderline(true);
-    Label1->setFont(link);
-    Label1->setCursor(Qt::PointingHandCursor);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label1->setToolTip(HomePage().toString());
-    Label1->installEventFilter(this);
+    connect(Label1, &platform::LinkLabel::activated, this, &frmAbout::Label1_Click);
 
     Shape1 = new LinePair(this, QColor(192, 0, 0), QColor(224, 224, 224));
     Shape1->setGeometry(TwipsRect(1440, 660, 3855, 45));
@@ -117,6 +113,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     cmdOK->setGeometry(TwipsRect(4245, 2805, 1260, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // OK takes the focus first, so Tab goes from it to the link and back.
+    setTabOrder(cmdOK, Label1);
+    cmdOK->setFocus();
 
     Form_Load();
 }
@@ -196,20 +195,5 @@ void frmAbout::Label1_Click() {
 }
 
 void frmAbout::cmdOK_Click() { accept(); }
-
-bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label1) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            linkPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const bool click = linkPressed_ && mouse->button() == Qt::LeftButton &&
-                               Label1->rect().contains(mouse->position().toPoint());
-            linkPressed_ = false;
-            if (click) Label1_Click();
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
 
 }  // namespace spanwright

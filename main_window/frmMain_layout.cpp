@@ -1,6 +1,9 @@
 // Builds every control at its designed twips position, with its caption,
 // font, tooltip and accessible name, then grows the few whose caption the
-// free fonts make wider or taller than the designed box.
+// free fonts make wider or taller than the designed box. A name contains
+// the caption, so that speech control finds a button by what it shows:
+//   "CE" -> "CE Clear entry"   "." -> ". Decimal point"   "5" -> "5"
+// and the options button is named by its caption as it changes.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,9 +14,10 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "main_window/display_label.h"
 #include "main_window/frmMain.h"
 #include "main_window/key_pictures.h"
+#include "platform/display_label.h"
+#include "platform/expander_button.h"
 #include "platform/picture_box.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
@@ -135,7 +139,7 @@ void frmMain::BuildKeypad() {
                        digitFont, QString(), caption, QStringLiteral("Digit ") + caption);
     }
     cmdDot = CaptionKey(this, QStringLiteral("."), TwipsRect(810, 1455, 330, 285), digitFont, QString(),
-                        QStringLiteral("Decimal point"), QStringLiteral("Decimal point"));
+                        QStringLiteral(". Decimal point"), QStringLiteral("Decimal point"));
 
     auto key = [this](KeyPicture picture, int left, int top, const char* tooltip, const char* name) {
         return PictureKey(this, picture, TwipsRect(left, top, 330, 285), QString::fromLatin1(tooltip),
@@ -159,9 +163,9 @@ void frmMain::BuildFunctionButtons() {
     cmdBack = PictureKey(this, KeyPicture::Back, TwipsRect(2100, 510, 405, 285),
                          QStringLiteral("Backspace - Keyboard = Backspace "), QStringLiteral("Backspace"));
     cmdDelete = CaptionKey(this, QStringLiteral("CE"), TwipsRect(2550, 510, 405, 285), boldArial,
-                           QStringLiteral("Clear Expresion - Keyboard = Del "), QStringLiteral("Clear entry"), {});
+                           QStringLiteral("Clear Expresion - Keyboard = Del "), QStringLiteral("CE Clear entry"), {});
     cmdAC = CaptionKey(this, QStringLiteral("AC"), TwipsRect(3000, 510, 405, 285), boldArial,
-                       QStringLiteral("Clear All - Keyboard = Del Del "), QStringLiteral("Clear all"), {});
+                       QStringLiteral("Clear All - Keyboard = Del Del "), QStringLiteral("AC Clear all"), {});
     cmdPaste = PictureKey(this, KeyPicture::Paste, TwipsRect(2550, 810, 405, 285),
                           QStringLiteral("Paste text from the Clipboard to the display - Keyboard = Ctrl+V"),
                           QStringLiteral("Paste"));
@@ -171,9 +175,11 @@ void frmMain::BuildFunctionButtons() {
     cmdStair = CaptionKey(this, QStringLiteral("Stair Calculator"), TwipsRect(2100, 1140, 1305, 285), regular,
                           QString(), QStringLiteral("Stair Calculator"),
                           QStringLiteral("Open the stair calculator"));
-    cmdOptions = CaptionKey(this, QStringLiteral("Show Options"), TwipsRect(2100, 1455, 1305, 285), regular,
-                            QString(), QStringLiteral("Options"),
-                            QStringLiteral("Show or hide the output options"));
+    auto* options = new platform::ExpanderButton(QStringLiteral("Show Options"), this);  // its panel: Frame1
+    options->setGeometry(TwipsRect(2100, 1455, 1305, 285));
+    options->setFont(regular);
+    options->setAccessibleDescription(QStringLiteral("Show or hide the output options"));
+    cmdOptions = options;
     cmdHistory = CaptionKey(this, QStringLiteral("History"), TwipsRect(3510, 510, 870, 285), regular,
                             QStringLiteral("Display/hide history list"), QStringLiteral("History"), {});
     cmdStore = CaptionKey(this, QStringLiteral("Store"), TwipsRect(3510, 825, 870, 285), regular,
@@ -190,6 +196,7 @@ void frmMain::BuildOptionsPanel() {
     Frame1->setGeometry(TwipsRect(90, 1815, 4290, 1350));
     Frame1->setFont(regular);
     Frame1->setAccessibleName(QStringLiteral("Output Format"));
+    qobject_cast<platform::ExpanderButton*>(cmdOptions)->SetPanel(Frame1);
 
     optOutput[0] = new QRadioButton(QStringLiteral("Fractional"), Frame1);
     optOutput[0]->setGeometry(TwipsRect(135, 285, 1185, 195));
@@ -211,7 +218,7 @@ void frmMain::BuildOptionsPanel() {
 
     chkSquare = new QCheckBox(QStringLiteral("Show result in square feet or square Inches"), Frame1);
     chkSquare->setGeometry(TwipsRect(150, 990, 3975, 225));
-    Describe(chkSquare, QStringLiteral("Square units"), QStringLiteral("Show a product in square feet or square inches"));
+    Describe(chkSquare, chkSquare->text(), QStringLiteral("Show a product in square feet or square inches"));
 
     for (QWidget* w : std::initializer_list<QWidget*>{optOutput[0], optOutput[1], chkRound, cmbFormat, cmbRound, chkSquare})
         w->setFont(regular);
@@ -255,6 +262,12 @@ void frmMain::FitCaptions() {
     clientWidth_ = width;
     shortHeight_ = platform::Twips(kShortHeightTwips);
     tallHeight_ = std::max(platform::Twips(kTallHeightTwips), Frame1->geometry().bottom() + 1 + platform::Twips(45));
+    Frame1->hide();  // the window starts short
 }
+
+// The short window cuts Frame1 off whole. Hidden, it takes no focus (Tab
+// would reach unseen controls, and an arrow key change a list nobody sees)
+// and a screen reader does not report it as showing. Its place never changes.
+void frmMain::ShowPanelIfItFits() { Frame1->setVisible(Frame1->geometry().bottom() < maximumHeight()); }
 
 }  // namespace spanwright

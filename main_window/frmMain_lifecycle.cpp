@@ -13,6 +13,7 @@
 #include "platform/registry_store.h"
 #include "platform/screen_placement.h"
 #include "platform/twips.h"
+#include "platform/window_accessible.h"
 #include "settings/settings.h"
 
 namespace spanwright {
@@ -40,6 +41,7 @@ std::optional<int> PixelsOf(float twips) {
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+    platform::ReportAsFrame(this);  // first: screen readers list the window as a frame
     setWindowTitle(QStringLiteral("Spanwright"));
     BuildDisplayRow();
     BuildKeypad();
@@ -95,6 +97,7 @@ void frmMain::RestorePosition() {
 
 void frmMain::SetPanelShown(bool shown) {
     setFixedHeight(shown ? tallHeight_ : shortHeight_);
+    ShowPanelIfItFits();
     cmdOptions->setText(shown ? QStringLiteral("Hide Options") : QStringLiteral("Show Options"));
     blnShowOptions = shown;
 }

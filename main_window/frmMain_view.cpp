@@ -11,7 +11,7 @@
 #include <QSignalBlocker>
 
 #include "history/frmHistory.h"
-#include "main_window/display_label.h"
+#include "platform/display_label.h"
 #include "main_window/frmMain.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"

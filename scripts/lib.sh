@@ -39,6 +39,11 @@ need_packages() {
 BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
   fonts-liberation2 locales libqt6test6 qt6-qpa-plugins desktop-file-utils appstream)
 
+# What the screen-reader test needs on top: a private X server, a session
+# bus with the accessibility bus on it, the AT-SPI client library for
+# Python, and xdotool to type.
+SCREEN_READER_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi xdotool)
+
 # What the benchmarks need on top: Google Benchmark, and a private X server
 # with a session bus for the start-up benchmark.
 BENCH_PACKAGES=(libbenchmark-dev libxcb1-dev xvfb dbus)

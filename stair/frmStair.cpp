@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
+#include "platform/window_accessible.h"
 #include "stair/stair_drawing.h"
 
 namespace spanwright::stair {
@@ -103,6 +104,7 @@ QLineEdit* Field(QWidget* parent, int left, int top, const QString& accessible) 
 
 frmStair::frmStair(StairVariables& vars, const OutputOptions& options, QWidget* parent)
     : QWidget(parent, Qt::Window), vars_(vars), options_(options) {
+    platform::ReportAsFrame(this);
     setWindowTitle(QStringLiteral("Stair Calculator"));
     setWindowIcon(platform::AppIcon());
     setObjectName(QStringLiteral("frmStair"));
@@ -130,11 +132,9 @@ frmStair::frmStair(StairVariables& vars, const OutputOptions& options, QWidget* 
 
     Frame2 = new QGroupBox(QStringLiteral("Results"), this);
     Frame2->setGeometry(TwipsRect(90, 3555, 5100, 870));
-    lblRiser = BoxLabel(QString(), Frame2);
-    lblRiser->setAccessibleName(QStringLiteral("Risers result"));
+    lblRiser = new DisplayLabel(QStringLiteral("Risers result"), Frame2);
     Place(lblRiser, 135, 270, 3480, 195);
-    lblTread = BoxLabel(QString(), Frame2);
-    lblTread->setAccessibleName(QStringLiteral("Treads result"));
+    lblTread = new DisplayLabel(QStringLiteral("Treads result"), Frame2);
     Place(lblTread, 135, 540, 3525, 195);
 
     Label5 = BoxLabel(QStringLiteral("Calculate for:"), this);

@@ -13,11 +13,14 @@
 //   lblVersion->text()     -> "Version 2.0.0"
 //   lblDescription->text() -> "\r\n\r\nSpanwright is a product of Ostrel Software. Please
 //                              direct ... regarding this software to spanwright@ostrel.example"
-//   click on Label1        -> the URL opener gets https://ostrel.example/spanwright
-//   Enter, Esc or OK       -> the box closes and ShowModal returns
+//   click on Label1, or Tab to it and Space -> the URL opener gets https://ostrel.example/spanwright
+//   Enter, Esc or OK       -> the box closes and ShowModal returns (OK has
+//                             the focus first; Enter presses it wherever the focus is)
 #include <QDialog>
 #include <QUrl>
 #include <functional>
+
+#include "platform/link_label.h"
 
 class QLabel;
 class QPushButton;
@@ -49,19 +52,14 @@ public:
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;
     QLabel* lblDescription = nullptr;
-    QLabel* Label1 = nullptr;
+    platform::LinkLabel* Label1 = nullptr;
     QPushButton* cmdOK = nullptr;
     QWidget* Shape1 = nullptr;
     QWidget* Shape2 = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Form_Load();
     void FitCaptions();
-
-    bool linkPressed_ = false;
 };
 
 }  // namespace spanwright

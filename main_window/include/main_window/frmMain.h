@@ -155,6 +155,9 @@ private:
     void BuildFunctionButtons();
     void BuildOptionsPanel();
     void FitCaptions();
+    // After the fixed height changes: Frame1 is hidden while the short window
+    // cuts it off (no focus, not reported as showing) and shown when it fits.
+    void ShowPanelIfItFits();
 
     // Wiring of the controls to their handlers, one file each concern.
     void ConnectKeys();

@@ -13,6 +13,7 @@
 #include <array>
 
 #include "engine/options.h"
+#include "platform/display_label.h"
 #include "stair/stair_calc.h"
 
 class QGroupBox;
@@ -48,8 +49,9 @@ public:
     QLabel* Label9 = nullptr;           // "Number of Treads"
     StairDrawing* drawing = nullptr;
     QGroupBox* Frame2 = nullptr;
-    QLabel* lblRiser = nullptr;
-    QLabel* lblTread = nullptr;
+    // The summaries: a reader reads them as text and hears each new one.
+    DisplayLabel* lblRiser = nullptr;
+    DisplayLabel* lblTread = nullptr;
     QLabel* Label5 = nullptr;           // "Calculate for:"
     std::array<QRadioButton*, 2> optStair{};
     QLabel* Label11 = nullptr;          // the note

@@ -36,6 +36,44 @@ private slots:
         QVERIFY(box.isVisible());
     }
 
+    void theLinkTakesTheFocusAndOpensOnSpace_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("Space opens the home page") << int(Qt::Key_Space) << "open, opened";
+        QTest::newRow("Enter still presses OK") << int(Qt::Key_Return) << "accepted, nothing opened";
+        QTest::newRow("keypad Enter still presses OK") << int(Qt::Key_Enter) << "accepted, nothing opened";
+        QTest::newRow("Esc still closes") << int(Qt::Key_Escape) << "rejected, nothing opened";
+    }
+    // OK has the focus first; Tab moves it to the link, which a reader
+    // announces as a link and which Space follows.
+    void theLinkTakesTheFocusAndOpensOnSpace() {
+        QFETCH(int, key);
+        QFETCH(QString, outcome);
+        frmAbout box;
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QCOMPARE(QApplication::focusWidget(), box.cmdOK);
+        QTest::keyClick(box.cmdOK, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box.Label1);
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(box.Label1);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), QStringLiteral("Ostrel Software Home Page"));
+        QVERIFY(link->state().focusable && link->state().focused);
+        QTest::keyClick(box.Label1, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        const QString state = box.isVisible() ? "open" : box.result() == QDialog::Accepted ? "accepted" : "rejected";
+        QCOMPARE(state + (opened_.empty() ? ", nothing opened" : ", opened"), outcome);
+        QCOMPARE(opened_.size(), std::size_t(outcome.endsWith("opened") && !outcome.contains("nothing")));
+    }
+
+    // A reader's default action on the link opens the home page.
+    void aReaderFollowsTheLink() {
+        frmAbout box;
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(box.Label1);
+        QVERIFY(link->actionInterface());
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(opened_, std::vector<QUrl>{frmAbout::HomePage()});
+    }
+
     void closes_data() {
         QTest::addColumn<int>("key");
         QTest::newRow("Esc") << int(Qt::Key_Escape);

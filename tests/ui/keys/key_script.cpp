@@ -18,7 +18,7 @@
 #include "platform/picture_box.h"
 #include "platform/popup_menu.h"
 #include "support/rows.h"
-#include "main_window/display_label.h"
+#include "platform/display_label.h"
 
 namespace spanwright::test {
 namespace {

@@ -23,6 +23,9 @@ QList<stair::frmStair*> StairWindows() {
     return found.removeAll(nullptr), found;
 }
 
+// The name a screen reader reads for a control.
+QString AccessibleName(QWidget* control) { return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name); }
+
 const QString kDefaults = "output=fractional; format=Feet and Inches; round=1/16 Inch; "
                           "rounding=on locked, list on; square=0; count=10; messages=0";
 }  // namespace
@@ -92,7 +95,7 @@ private slots:
             const QString verb = a.section(u' ', 0, 0), rest = a.section(u' ', 1);
             if (verb == "click") {
                 QAbstractButton* target = nullptr;
-                for (auto* b : w->findChildren<QAbstractButton*>()) target = b->accessibleName() == rest ? b : target;
+                for (auto* b : w->findChildren<QAbstractButton*>()) target = AccessibleName(b) == rest ? b : target;
                 QVERIFY2(target, qPrintable(a));
                 QTest::mouseClick(target, Qt::LeftButton);
             } else if (verb == "format") w->cmbFormat->setCurrentIndex(rest.toInt());
@@ -109,7 +112,7 @@ private slots:
     }
 
     // Every key, box and list of the window with its caption and tooltip, by
-    // accessible name; each also carries an accessible description.
+    // the name a screen reader reads; each also carries an accessible description.
     void controlTexts() {
         Window f;
         frmMain& w = f.Start();
@@ -120,8 +123,10 @@ private slots:
             const auto* button = qobject_cast<QAbstractButton*>(c);
             if ((!button && !qobject_cast<QComboBox*>(c) && c != w.Frame1) || (c->parent() != &w && c->parent() != w.Frame1))
                 continue;
-            QVERIFY2(table.count(c->accessibleName()), qPrintable("no row for " + c->accessibleName()));
-            const QStringList& row = table[c->accessibleName()];
+            // A list reads as its current item on Linux: its row has the name it is given.
+            const QString name = qobject_cast<QComboBox*>(c) ? c->accessibleName() : AccessibleName(c);
+            QVERIFY2(table.count(name), qPrintable("no row for " + name));
+            const QStringList& row = table[name];
             QCOMPARE(button ? button->text() : c == w.Frame1 ? w.Frame1->title() : QString(), row.value(1));
             QCOMPARE(c->toolTip(), row.value(2));
             QVERIFY2(c == w.Frame1 || !c->accessibleDescription().isEmpty(), qPrintable(row[0]));

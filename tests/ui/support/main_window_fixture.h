@@ -4,7 +4,7 @@
 //   Window f; f.settings.Write("ListCount", "3"); frmMain& w = f.Start();
 #include <memory>
 
-#include "main_window/display_label.h"
+#include "platform/display_label.h"
 #include "main_window/frmMain.h"
 #include "support/ui_support.h"
 

@@ -1,29 +1,131 @@
-# Reads the display over AT-SPI as a screen reader does while xdotool types
-# 5'3 f 1 / 2 keypad-+ 1 Enter; passes when it read "0" at start, 5'4-1/2" at
-# the end with that text announced, and the square tag is there.
-import subprocess, sys
+# Reads the calculator over AT-SPI as a screen reader does, while xdotool
+# types and the reader presses buttons. Passes when every check holds:
+#   the main window is a frame named "Spanwright"; the display reads "0",
+#   then 5'4-1/2" after 5'3 f 1 / 2 keypad-+ 1 Enter, announced as it changes;
+#   captions are in the names (CE, the square-units box); the square tag is there;
+#   "Show Options" is expandable and collapsed with its panel not showing, and
+#   pressed it becomes "Hide Options", expanded, announced, panel showing;
+#   the stair window is a frame whose Risers result reads and announces
+#   15 Risers @ 7.20" = 9'0"; the About box's link is a link that Tab reaches
+#   and Space opens (the desktop's "open" writes the address to $OPENED).
+import os, subprocess, sys
 import pyatspi
 from gi.repository import GLib
 
 app = next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name and 'spanwright' in a.name.lower()), None)
 if app is None:
     sys.exit('the calculator is not on the accessibility bus')
-named = lambda name: pyatspi.findDescendant(app, lambda a: a is not None and a.name == name)
-display, tag = named('Display'), named('Square units')
-first, inserted = display.queryText().getText(0, -1), []
+
+results = []
+def check(what, ok):
+    results.append((what, bool(ok)))
+
+# Missing controls are None, and the helpers take None, so that every check
+# is still made and reported.
+def find(root, name, role=None):
+    if root is None:
+        return None
+    return pyatspi.findDescendant(root, lambda a: a is not None and a.name == name and role in (None, a.getRoleName()))
+
+# Read afresh: the client library caches states, and Qt sends no event when
+# a button's expanded state changes (its new name is announced instead).
+def states(a):
+    if a is None:
+        return set()
+    a.clearCache()
+    return {pyatspi.stateToString(s) for s in a.getState().getStates()}
+
+def text(a):
+    return a.queryText().getText(0, -1) if a is not None else None
+
+def press(a):
+    if a is not None:
+        a.queryAction().doAction(0)  # the first action of a button or link is "press"
+
+def edit(a, value):
+    if a is not None:
+        a.queryEditableText().setTextContents(value)
+
+def xdotool(*args):
+    subprocess.run(['xdotool', *args])
+
+inserted, renamed = [], []  # (source name, text) and source names, as events arrive
 pyatspi.Registry.registerEventListener(
-    lambda e: e.source is not None and e.source.name == 'Display' and e.type.endswith(':insert') and inserted.append(e.any_data),
-    'object:text-changed')
+    lambda e: e.source is not None and inserted.append((e.source.name, e.any_data)), 'object:text-changed:insert')
+pyatspi.Registry.registerEventListener(
+    lambda e: e.source is not None and renamed.append(e.source.name), 'object:property-change:accessible-name')
 
-def type_keys():
-    subprocess.run(['xdotool', 'search', '--name', '^Spanwright$', 'windowfocus', '--sync'])
-    subprocess.run(['xdotool', 'type', '--delay', '50', "5'3"])
-    subprocess.run(['xdotool', 'key', '--delay', '50', 'f', '1', 'slash', '2', 'KP_Add', '1', 'Return'])
-    GLib.timeout_add(1500, pyatspi.Registry.stop)
+def steps():  # yields the milliseconds to wait before going on
+    main = find(app, 'Spanwright', 'frame')
+    check('the main window is a frame named by its title', main is not None)
+    main = main or app[0]
+    display = find(main, 'Display')
+    check('the display reads 0 at start', text(display) == '0')
+    xdotool('search', '--name', '^Spanwright$', 'windowfocus', '--sync')
+    xdotool('type', '--delay', '50', "5'3")
+    xdotool('key', '--delay', '50', 'f', '1', 'slash', '2', 'KP_Add', '1', 'Return')
+    yield 1500
+    check('the display reads 5\'4-1/2" at the end', text(display) == '5\'4-1/2"')
+    check('the display announced it', [t for n, t in inserted if n == 'Display'][-1:] == ['5\'4-1/2"'])
+    check('the square tag is there', find(main, 'Square units', 'label') is not None)
+    check('CE is named with its caption', find(main, 'CE Clear entry', 'push button') is not None)
+    check('the square-units box is named with its caption',
+          find(main, 'Show result in square feet or square Inches', 'check box') is not None)
 
-GLib.timeout_add(300, type_keys)
-GLib.timeout_add(20000, pyatspi.Registry.stop)
+    options, panel = find(main, 'Show Options', 'push button'), find(main, 'Output Format')
+    check('Show Options is expandable and collapsed', {'expandable', 'collapsed'} <= states(options))
+    check('the cut-off panel is not showing', panel is not None and 'showing' not in states(panel))
+    press(options)
+    yield 800
+    check('pressed, it is Hide Options and expanded', 'expanded' in states(options) and options.name == 'Hide Options')
+    check('its new name was announced', 'Hide Options' in renamed)
+    check('the panel is showing', 'showing' in states(panel))
+
+    press(find(main, 'Stair Calculator', 'push button'))
+    yield 1000
+    stair = find(app, 'Stair Calculator', 'frame')
+    check('the stair window is a frame named by its title', stair is not None)
+    stair = stair or find(app, 'Stair Calculator')
+    edit(find(stair, 'Maximum riser height'), '7.5')
+    edit(find(stair, 'Overall height'), '108')
+    press(find(stair, 'Calculate', 'push button'))
+    yield 800
+    summary = '15 Risers @ 7.20" = 9\'0"'
+    check('the Risers result reads as text', text(find(stair, 'Risers result', 'label')) == summary)
+    check('the Risers result was announced', ('Risers result', summary) in inserted)
+    press(find(stair, 'Close', 'push button'))
+    yield 500
+
+    press(find(main, 'About', 'push button'))
+    yield 1000
+    about = find(app, 'About Spanwright', 'dialog')
+    link = find(about, 'Ostrel Software Home Page', 'link')
+    check('the home page is announced as a link', link is not None and 'focusable' in states(link))
+    xdotool('search', '--name', '^About Spanwright$', 'windowfocus', '--sync')
+    xdotool('key', 'Tab')
+    yield 500
+    check('Tab reaches the link', 'focused' in states(link))
+    xdotool('key', 'space')
+    yield 1000
+    opened = open(os.environ['OPENED']).read() if os.path.exists(os.environ['OPENED']) else ''
+    check('Space opens the home page', opened == 'https://ostrel.example/spanwright\n')
+    xdotool('key', 'Escape')
+    yield 300
+
+def run(script):
+    try:
+        GLib.timeout_add(next(script), lambda: run(script))
+    except StopIteration:
+        pyatspi.Registry.stop()
+    except Exception as error:  # a missing control ends the run as a failure
+        check(f'no error ({error!r})', False)
+        pyatspi.Registry.stop()
+    return False
+
+script = steps()
+GLib.timeout_add(300, lambda: run(script))
+GLib.timeout_add(40000, pyatspi.Registry.stop)
 pyatspi.Registry.start()
-last = display.queryText().getText(0, -1)
-print('read at start', repr(first), 'at end', repr(last), 'announced', inserted, 'tag', tag is not None)
-sys.exit(0 if first == '0' and last == '5\'4-1/2"' and inserted[-1:] == [last] and tag is not None else 1)
+for what, ok in results:
+    print('ok  ' if ok else 'FAIL', what)
+sys.exit(0 if results and all(ok for _, ok in results) else 1)

@@ -1,7 +1,8 @@
 #pragma once
-// A label that screen readers can read and follow. Its accessible interface
-// carries a fixed name and the caption through the text interface, and every
-// change of the caption raises a text-update event.
+// A label that shows a value (a calculator's display, a result line) so that
+// screen readers can read and follow it. Its accessible interface carries a
+// fixed name and the caption through the text interface, and every change of
+// the caption raises a text-update event.
 //   DisplayLabel d(QStringLiteral("Display"));
 //   d.setText("3'4-1/2\"")  -> accessible name "Display", text(0, 8) "3'4-1/2\"",
 //                              one TextUpdated event (old "", new "3'4-1/2\"")

@@ -1,4 +1,4 @@
-#include "main_window/display_label.h"
+#include "platform/display_label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -36,7 +36,7 @@ need_packages() {
 }
 
 # What building the program and its tests needs.
-BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
+BUILD_PACKAGES=(g++ cmake make pkg-config python3 qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
   fonts-liberation2 locales libqt6test6 qt6-qpa-plugins desktop-file-utils appstream)
 
 # What the screen-reader test needs on top: a private X server, a session
@@ -48,13 +48,18 @@ SCREEN_READER_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi xdotool)
 # with a session bus for the start-up benchmark.
 BENCH_PACKAGES=(libbenchmark-dev libxcb1-dev xvfb dbus)
 
-# A German locale, whose decimal point is ",", for the locale tests.
+# A German locale, whose decimal point is ",", for the locale tests: made
+# for the system as root, else privately in the folder $1 and found there
+# through LOCPATH (exported for the tests).
+#   make_german_locale build/locale
 make_german_locale() {
-  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-    if can_be_root; then
-      as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "warning: could not make de_DE.UTF-8"
-    else
-      echo "warning: no de_DE.UTF-8 locale; to make it, run as root: localedef -i de_DE -f UTF-8 de_DE.UTF-8"
-    fi
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  if [ "$(id -u)" -eq 0 ] && localedef -i de_DE -f UTF-8 de_DE.UTF-8; then return 0; fi
+  mkdir -p "$1"
+  if localedef --no-archive -i de_DE -f UTF-8 "$1/de_DE.UTF-8" 2>/dev/null || [ -d "$1/de_DE.UTF-8" ]; then
+    LOCPATH=$(cd "$1" && pwd)
+    export LOCPATH
+  else
+    echo "warning: could not make de_DE.UTF-8; the locale tests will fail" >&2
   fi
 }

@@ -13,7 +13,7 @@
 #include "calculator/calculator.h"
 #include "engine/errors.h"
 #include "engine/numeric.h"
-#include "main_window/saved_options.h"
+#include "main_window/saved_settings.h"
 #include "platform/registry_store.h"
 
 namespace spanwright::app {

@@ -2,39 +2,14 @@
 // core's keyboard map, as a key code, and the window shows what came back.
 //   '7' typed anywhere in the window -> Form_KeyDown(55, 0)
 //   a click on cmdAdd                 -> Form_KeyDown(107, 0)
-#include <QApplication>
-#include <QKeyEvent>
 #include <QPushButton>
 
 #include "main_window/frmMain.h"
 #include "platform/key_translation.h"
 
 namespace spanwright {
-namespace {
 
 namespace keys = calculator::keys;
-
-// Hands every key press meant for the main window, whatever child has the
-// focus, to Form_KeyDown, and consumes the keys of the map's table. A key
-// outside the table goes on and may climb to the parents, passing here
-// again; its steps (the carry-over) do nothing the second time.
-class KeyFilter final : public QObject {
-public:
-    explicit KeyFilter(frmMain& w) : QObject(&w), w_(w) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
-            static_cast<QWidget*>(watched)->window() != &w_)
-            return false;
-        const platform::VirtualKey key = platform::TranslateKey(*static_cast<QKeyEvent*>(event));
-        return w_.Form_KeyDown(key.KeyCode, key.Shift);
-    }
-
-private:
-    frmMain& w_;
-};
-
-}  // namespace
 
 void frmMain::ConnectKeys() {
     for (std::int16_t i = 0; i < 10; ++i)
@@ -49,7 +24,7 @@ void frmMain::ConnectKeys() {
         {cmdNeg, &frmMain::cmdNeg_Click},
     };
     for (const auto& [button, handler] : buttons) connect(button, &QPushButton::clicked, this, handler);
-    qApp->installEventFilter(new KeyFilter(*this));
+    platform::FilterKeys(*this, [this](platform::VirtualKey key) { return Form_KeyDown(key.KeyCode, key.Shift); });
 }
 
 // A key of the table gives the focus back (a clicked button does not keep

@@ -4,16 +4,15 @@
 // the caption, so that speech control finds a button by what it shows:
 //   "CE" -> "CE Clear entry"   "." -> ". Decimal point"   "5" -> "5"
 // and the options button is named by its caption as it changes.
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 
+#include "main_window/control_style.h"
 #include "main_window/frmMain.h"
 #include "main_window/key_pictures.h"
 #include "platform/display_label.h"
@@ -23,86 +22,9 @@
 #include "platform/twips.h"
 
 namespace spanwright {
-namespace {
 
+using namespace controls;
 using platform::TwipsRect;
-
-// Regular or bold 8.25-point type in the desktop's sans-serif face.
-QFont SansFont(qreal points, bool bold) {
-    QFont font = QApplication::font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-// "Arial": its metric twin Liberation Sans where Arial itself is missing.
-QFont ArialFont(qreal points, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void Describe(QWidget* widget, const QString& name, const QString& description) {
-    widget->setAccessibleName(name);
-    widget->setAccessibleDescription(description);
-}
-
-QPushButton* PictureKey(QWidget* parent, KeyPicture picture, QRect rect, const QString& tooltip,
-                        const QString& name) {
-    auto* button = new QPushButton(parent);
-    button->setGeometry(rect);
-    button->setIcon(KeyIcon(picture));
-    button->setIconSize(kKeyPictureSize);
-    button->setToolTip(tooltip);
-    Describe(button, name, tooltip.trimmed());
-    return button;
-}
-
-QPushButton* CaptionKey(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
-                        const QString& tooltip, const QString& name, const QString& description) {
-    auto* button = new QPushButton(caption, parent);
-    button->setGeometry(rect);
-    button->setFont(font);
-    if (!tooltip.isEmpty()) button->setToolTip(tooltip);
-    Describe(button, name, tooltip.isEmpty() ? description : tooltip.trimmed());
-    return button;
-}
-
-void BlackLabel(QLabel* label, const QFont& font, Qt::Alignment alignment) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, QColor(0, 192, 0));
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
-    label->setFont(font);
-    label->setAlignment(alignment);
-}
-
-// Grows a box to `need`, widening to the right; a taller box grows about its
-// middle, so its caption stays on the designed line.
-void GrowTo(QWidget* widget, QSize need) {
-    QRect r = widget->geometry();
-    if (need.width() > r.width()) r.setWidth(need.width());
-    if (need.height() > r.height()) {
-        const int extra = need.height() - r.height();
-        r.setTop(r.top() - extra / 2);
-        r.setHeight(need.height());
-    }
-    widget->setGeometry(r);
-}
-
-// A push button's caption fits when it clears the two-pixel bevel and a
-// pixel of air on each side.
-QSize CaptionNeed(const QPushButton* button, const QStringList& captions) {
-    const QFontMetrics metrics(button->font());
-    int width = 0;
-    for (const QString& caption : captions) width = std::max(width, metrics.horizontalAdvance(caption));
-    return {width + 8, metrics.height() + 4};
-}
-
-}  // namespace
 
 void frmMain::BuildDisplayRow() {
     Picture1 = new platform::PictureBox(this);

@@ -2,43 +2,15 @@
 // settings it reads and writes.
 #include <QCloseEvent>
 #include <QPushButton>
-#include <cmath>
-#include <optional>
 
-#include "engine/errors.h"
-#include "engine/numeric.h"
 #include "main_window/frmMain.h"
-#include "main_window/saved_options.h"
+#include "main_window/saved_settings.h"
 #include "platform/popup_menu.h"
 #include "platform/registry_store.h"
 #include "platform/screen_placement.h"
-#include "platform/twips.h"
 #include "platform/window_accessible.h"
-#include "settings/settings.h"
 
 namespace spanwright {
-namespace {
-
-namespace key = settings::key;
-
-// A window step whose conversion fails is skipped and nothing is reported.
-template <class Step>
-void Try(Step step) {
-    try {
-        step();
-    } catch (const NumberedError&) {
-    }
-}
-
-// Twips as a single-precision setting to whole pixels; empty when the value
-// is beyond any screen.
-std::optional<int> PixelsOf(float twips) {
-    const double pixels = std::round(double(twips) / platform::kTwipsPerPixel);
-    if (!std::isfinite(pixels) || std::abs(pixels) > 1.0e7) return std::nullopt;
-    return static_cast<int>(pixels);
-}
-
-}  // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     platform::ReportAsFrame(this);  // first: screen readers list the window as a frame
@@ -64,35 +36,31 @@ platform::RegistryStore& frmMain::Registry() {
 
 // The window's own steps (position, options panel), then the calculation's
 // (display "0", the output options, the memory's capacity) in the core.
-// Shown with every control built and the settings applied; the memory menu
-// and the hidden history window follow.
+// Another running copy was detected before this window existed (app/main.cpp).
 void frmMain::Form_Load() {
-    // Another running copy is detected before this window exists (app/main.cpp).
-    RestorePosition();
-    Try([&] {
-        if (const auto text = settings::ReadText(Registry(), key::ShowOptions)) blnShowOptions = numeric::ToBoolean(*text);
-    });
-    SetPanelShown(blnShowOptions);
+    RestoreWindow();
     Show(core_.Start(ReadSavedOptions(Registry())), false);
+    FinishLoad();
+}
+
+// "Top" and "Left" applied only where the window stays visible; the panel
+// as it was.
+void frmMain::RestoreWindow() {
+    const SavedPlace place = ReadSavedPlace(Registry());
+    const QPoint target(place.left.value_or(x()), place.top.value_or(y()));
+    if ((place.top || place.left) &&
+        platform::ShowsOnAScreen(QRect(target, frameGeometry().size()), platform::AvailableScreens()))
+        move(target);
+    SetPanelShown(ReadShowOptions(Registry()));
+}
+
+// Shown with every control built and the settings applied; the memory menu
+// and the hidden history window (after the first paint) follow.
+void frmMain::FinishLoad() {
     show();
     SetUpMemory();
     historyPending_ = true;
     loaded_ = true;
-}
-
-// "Top" and "Left" in twips; applied only where the window stays visible.
-void frmMain::RestorePosition() {
-    std::optional<int> top;
-    std::optional<int> left;
-    Try([&] {
-        if (const auto text = settings::ReadText(Registry(), key::Top)) top = PixelsOf(numeric::Single(*text));
-    });
-    Try([&] {
-        if (const auto text = settings::ReadText(Registry(), key::Left)) left = PixelsOf(numeric::Single(*text));
-    });
-    if (!top && !left) return;
-    const QPoint target(left.value_or(x()), top.value_or(y()));
-    if (platform::ShowsOnAScreen(QRect(target, frameGeometry().size()), platform::AvailableScreens())) move(target);
 }
 
 void frmMain::SetPanelShown(bool shown) {
@@ -106,19 +74,7 @@ void frmMain::Form_Resize() { HistoryFollowsWindowState(); }
 
 void frmMain::Form_Unload() {
     UnloadOtherWindows();
-    // The write results are ignored: a store that cannot be written loses
-    // these values and nothing else.
-    auto& store = Registry();
-    const QPoint position = pos();
-    settings::Write(store, key::Top, QString::fromStdString(numeric::Text(double(position.y()) * platform::kTwipsPerPixel)));
-    settings::Write(store, key::Left, QString::fromStdString(numeric::Text(double(position.x()) * platform::kTwipsPerPixel)));
-    settings::Write(store, key::ShowOptions, blnShowOptions ? QStringLiteral("True") : QStringLiteral("False"));
-    const OutputOptions& options = core_.Options();
-    settings::Write(store, key::Output, options.output == 1 ? QStringLiteral("1") : QStringLiteral("0"));
-    settings::Write(store, key::Format, QString::number(options.format));
-    settings::Write(store, key::Round, QString::number(options.round));
-    settings::Write(store, key::RoundOn, QString::number(options.round_on));
-    settings::Write(store, key::Square, QString::number(options.square));
+    WriteSettings(Registry(), pos(), blnShowOptions, core_.Options());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

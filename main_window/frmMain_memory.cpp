@@ -11,11 +11,10 @@
 #include <QMimeData>
 #include <QPushButton>
 
-#include "engine/numeric.h"
+#include "main_window/control_style.h"
 #include "main_window/frmMain.h"
 #include "platform/pictures.h"
 #include "platform/popup_menu.h"
-#include "platform/twips.h"
 
 namespace spanwright {
 namespace {
@@ -51,10 +50,8 @@ void frmMain::cmdStore_Click() { Show(core_.Store()); }
 // The menu opens at the right edge of the button, halfway down: with the
 // button at 3510, 1140, 870 by 285 twips that is (4380, 1282).
 void frmMain::cmdRecall_Click() {
-    const QRect button = cmdRecall->geometry();
-    const double x = platform::ToTwips(button.x()) + platform::ToTwips(button.width());
-    const double y = platform::ToTwips(button.y()) + platform::ToTwips(button.height()) / 2.0;
-    cp->ShowMenu(numeric::ToWhole(x), numeric::ToWhole(y), 0, 0, 0, 0, true);
+    const QPoint at = controls::RightMiddleTwips(cmdRecall->geometry());
+    cp->ShowMenu(at.x(), at.y(), 0, 0, 0, 0, true);
     FocusBack();
 }
 

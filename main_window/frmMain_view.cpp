@@ -12,6 +12,7 @@
 
 #include "history/frmHistory.h"
 #include "platform/display_label.h"
+#include "main_window/control_style.h"
 #include "main_window/frmMain.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
@@ -24,16 +25,6 @@ namespace {
 using calculator::TapeEdit;
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
-
-void Fill(QComboBox* list, const std::vector<std::string>& items) {
-    QStringList texts;
-    for (const std::string& item : items) texts << Text(item);
-    bool same = list->count() == texts.size();
-    for (int i = 0; same && i < texts.size(); ++i) same = list->itemText(i) == texts[i];
-    if (same) return;
-    list->clear();
-    list->addItems(texts);
-}
 
 }  // namespace
 
@@ -72,9 +63,9 @@ void frmMain::MirrorOptions() {
     chkSquare->setChecked(options.square == 1);
     chkRound->setChecked(options.round_on == 1);
     chkRound->setEnabled(panel.roundCheckEnabled);
-    Fill(cmbFormat, panel.formatItems);
+    controls::Fill(cmbFormat, panel.formatItems);
     cmbFormat->setCurrentIndex(options.format);
-    Fill(cmbRound, panel.roundItems);
+    controls::Fill(cmbRound, panel.roundItems);
     cmbRound->setCurrentIndex(options.round);
     cmbRound->setEnabled(panel.roundListEnabled);
 }

@@ -1,6 +1,8 @@
 #include "platform/key_translation.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
 namespace spanwright::platform {
 namespace {
@@ -66,7 +68,28 @@ int CodeOfControlKey(int qtKey) {
     }
 }
 
+class KeyFilter final : public QObject {
+public:
+    KeyFilter(QWidget& window, std::function<bool(VirtualKey)> handle)
+        : QObject(&window), window_(window), handle_(std::move(handle)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+            static_cast<QWidget*>(watched)->window() != &window_)
+            return false;
+        return handle_(TranslateKey(*static_cast<QKeyEvent*>(event)));
+    }
+
+private:
+    QWidget& window_;
+    std::function<bool(VirtualKey)> handle_;
+};
+
 }  // namespace
+
+void FilterKeys(QWidget& window, std::function<bool(VirtualKey)> handle) {
+    qApp->installEventFilter(new KeyFilter(window, std::move(handle)));
+}
 
 VirtualKey TranslateKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
     const int state = ModifierState(modifiers);

@@ -1,19 +1,13 @@
 #pragma once
 // The calculator's main window, a view over the calculator core: it builds
 // the controls, hands every key and click to the core, shows the messages
-// an act raised, then mirrors the core's state (display, tag, picture,
-// options panel, Recall menu). It keeps only what is its own: the panel's
-// and the history window's visibility, the settings store, the menu, the
-// stair calculator's values.
-//   frmMain w; w.Form_Load();   first run, no settings:
-//     lblDisplay "0", fractional, cmbFormat 1 "Feet and Inches",
-//     cmbRound 4 "1/16 Inch", chkRound checked and disabled, short window,
-//     cmdOptions "Show Options", memory capacity 10
+// an act raised, then mirrors the core's state. It keeps only what is its
+// own: the panel's and the history window's visibility, the settings
+// store, the menu, the stair calculator's values.
+//   frmMain w; w.Form_Load();   first run: lblDisplay "0", fractional,
+//     "Feet and Inches", "1/16 Inch", chkRound checked and disabled, short
 //   w.cmdOptions_Click()        -> tall window, "Hide Options"
-//   w.optOutput[1]->setChecked(true) -> decimal lists, chkRound enabled
-//   w.close()                   -> "Top", "Left", "ShowOptions", "Output",
-//                                  "Format", "Round", "RoundOn", "Square" written
-#include <QString>
+//   w.close()                   -> the settings written
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -105,7 +99,6 @@ public:
     void cmdMultiply_Click();
     void cmdDivide_Click();
     void cmdEquals_Click();
-    // The keys that act directly.
     void cmdFeet_Click();
     void cmdInches_Click();
     void cmdFraction_Click();
@@ -133,10 +126,8 @@ public:
     void cmdAbout_Click();
     frmHistory* HistoryWindow();
 
-    // Gives the keyboard focus back to the window, as every handler ends.
-    void FocusBack();
-    // Brings the window to the front and activates it (a second start asked).
-    void BringToFront();
+    void FocusBack();     // the keyboard focus back to the window, as every handler ends
+    void BringToFront();  // raised and activated (a second start asked)
 
     // The client heights in pixels after any growth for wider fonts.
     int ShortHeight() const { return shortHeight_; }
@@ -155,29 +146,25 @@ private:
     void BuildFunctionButtons();
     void BuildOptionsPanel();
     void FitCaptions();
-    // After the fixed height changes: Frame1 is hidden while the short window
-    // cuts it off (no focus, not reported as showing) and shown when it fits.
-    void ShowPanelIfItFits();
+    void ShowPanelIfItFits();  // Frame1 hidden while the short window cuts it off
 
     // Wiring of the controls to their handlers, one file each concern.
     void ConnectKeys();
     void ConnectOptions();
     void ConnectMemoryAndClipboard();
     void SetUpMemory();
-    // The clipboard's text, or nothing without one; read only when asked.
-    static std::optional<std::string> ClipboardText();
+    static std::optional<std::string> ClipboardText();  // read only when asked
     void ConnectWindows();
-    void InstallKeyFilter();
 
-    // frmMain_view.cpp: an act's outcome shown, then the core's state, and
-    // the focus back to the window.
+    // frmMain_view.cpp: an act's outcome shown, then the core's state.
     void Show(const calculator::Outcome& outcome, bool focusBack = true);
     void MirrorOptions();
     void MirrorMemory();
 
     // frmMain_lifecycle.cpp
     platform::RegistryStore& Registry();
-    void RestorePosition();
+    void RestoreWindow();
+    void FinishLoad();
     void SetPanelShown(bool shown);
 
     // frmMain_windows.cpp

@@ -13,7 +13,10 @@
 #include <Qt>
 #include <QString>
 
+#include <functional>
+
 class QKeyEvent;
+class QWidget;
 
 namespace spanwright::platform {
 
@@ -24,5 +27,11 @@ struct VirtualKey {
 
 VirtualKey TranslateKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
 VirtualKey TranslateKey(const QKeyEvent& event);
+
+// Hands every key press meant for `window`, whatever child has the focus,
+// translated, to `handle`, and consumes the keys it says it took. A key
+// not taken goes on to the focused control (and may climb to its parents,
+// passing here again). The filter lives as long as the window.
+void FilterKeys(QWidget& window, std::function<bool(VirtualKey)> handle);
 
 }  // namespace spanwright::platform

@@ -1,0 +1,106 @@
+#include "main_window/control_style.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "engine/numeric.h"
+#include "platform/twips.h"
+
+namespace spanwright::controls {
+
+// Regular or bold 8.25-point type in the desktop's sans-serif face.
+QFont SansFont(qreal points, bool bold) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// "Arial": its metric twin Liberation Sans where Arial itself is missing.
+QFont ArialFont(qreal points, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void Describe(QWidget* widget, const QString& name, const QString& description) {
+    widget->setAccessibleName(name);
+    widget->setAccessibleDescription(description);
+}
+
+QPushButton* PictureKey(QWidget* parent, KeyPicture picture, QRect rect, const QString& tooltip,
+                        const QString& name) {
+    auto* button = new QPushButton(parent);
+    button->setGeometry(rect);
+    button->setIcon(KeyIcon(picture));
+    button->setIconSize(kKeyPictureSize);
+    button->setToolTip(tooltip);
+    Describe(button, name, tooltip.trimmed());
+    return button;
+}
+
+QPushButton* CaptionKey(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
+                        const QString& tooltip, const QString& name, const QString& description) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(rect);
+    button->setFont(font);
+    if (!tooltip.isEmpty()) button->setToolTip(tooltip);
+    Describe(button, name, tooltip.isEmpty() ? description : tooltip.trimmed());
+    return button;
+}
+
+void BlackLabel(QLabel* label, const QFont& font, Qt::Alignment alignment) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, QColor(0, 192, 0));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    label->setFont(font);
+    label->setAlignment(alignment);
+}
+
+// Grows a box to `need`, widening to the right; a taller box grows about its
+// middle, so its caption stays on the designed line.
+void GrowTo(QWidget* widget, QSize need) {
+    QRect r = widget->geometry();
+    if (need.width() > r.width()) r.setWidth(need.width());
+    if (need.height() > r.height()) {
+        const int extra = need.height() - r.height();
+        r.setTop(r.top() - extra / 2);
+        r.setHeight(need.height());
+    }
+    widget->setGeometry(r);
+}
+
+// A push button's caption fits when it clears the two-pixel bevel and a
+// pixel of air on each side.
+QSize CaptionNeed(const QPushButton* button, const QStringList& captions) {
+    const QFontMetrics metrics(button->font());
+    int width = 0;
+    for (const QString& caption : captions) width = std::max(width, metrics.horizontalAdvance(caption));
+    return {width + 8, metrics.height() + 4};
+}
+
+QPoint RightMiddleTwips(QRect control) {
+    const double x = platform::ToTwips(control.x()) + platform::ToTwips(control.width());
+    const double y = platform::ToTwips(control.y()) + platform::ToTwips(control.height()) / 2.0;
+    return {numeric::ToWhole(x), numeric::ToWhole(y)};
+}
+
+void Fill(QComboBox* list, const std::vector<std::string>& items) {
+    QStringList texts;
+    for (const std::string& item : items) texts << QString::fromStdString(item);
+    bool same = list->count() == texts.size();
+    for (int i = 0; same && i < texts.size(); ++i) same = list->itemText(i) == texts[i];
+    if (same) return;
+    list->clear();
+    list->addItems(texts);
+}
+
+}  // namespace spanwright::controls

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QtTest>
+#include <map>
 #include <optional>
 
 #include "calculator/calculator.h"
@@ -152,8 +153,12 @@ void RunKeyRow() {
         const QString name = setting.section('=', 0, 0), value = setting.section('=', 1);
         std::optional<std::string> text;
         if (!value.isEmpty()) text = value.toStdString();
-        if (name == "ListCount") saved.listCount = text;
-        else qFatal("no setting %s", qPrintable(name));
+        const std::map<QString, std::optional<std::string> calculator::SavedOptions::*> fields = {
+            {"Output", &calculator::SavedOptions::output}, {"Square", &calculator::SavedOptions::square},
+            {"Format", &calculator::SavedOptions::format}, {"Round", &calculator::SavedOptions::round},
+            {"RoundOn", &calculator::SavedOptions::roundOn}, {"ListCount", &calculator::SavedOptions::listCount}};
+        if (!fields.count(name)) qFatal("no setting %s", qPrintable(name));
+        saved.*fields.at(name) = text;
     }
     p.Take(p.core.Start(saved));
     for (const QString& t : tokens) p.Token(t);

@@ -16,7 +16,8 @@
 //   recall:3                a choice of item 3 of the Recall menu (1 Clear)
 //   fill:11                 stores 1 to 11, each keyed after a clear entry
 //   clip:3'  clip:a\sb  clip:image  clip:none    the clipboard's content
-//   set:ListCount=25        a saved setting, only before the first other token
+//   set:ListCount=25        a saved setting (Output, Square, Format, Round, RoundOn,
+//                           ListCount), only before the first other token
 // In texts \s is a blank, \r \n \t are CR, LF and tab.
 #include <QString>
 

@@ -53,9 +53,12 @@ void frmMain::Show(const calculator::Outcome& outcome, bool focusBack) {
     if (focusBack) FocusBack();
 }
 
+// Only when they changed: most acts leave the options as they were.
 void frmMain::MirrorOptions() {
     const OutputOptions& options = core_.Options();
     const calculator::OptionsPanel& panel = core_.Panel();
+    if (shownOptions_ && shownOptions_->first == options && shownOptions_->second == panel) return;
+    shownOptions_.emplace(options, panel);
     const QSignalBlocker blockers[] = {QSignalBlocker(optOutput[0]), QSignalBlocker(optOutput[1]),
                                        QSignalBlocker(chkSquare),    QSignalBlocker(chkRound),
                                        QSignalBlocker(cmbFormat),    QSignalBlocker(cmbRound)};

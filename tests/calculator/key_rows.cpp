@@ -1,13 +1,12 @@
 #include "key_rows.h"
 
-#include <QKeyEvent>
 #include <QtTest>
 #include <map>
 #include <optional>
 
 #include "calculator/calculator.h"
 #include "platform/key_translation.h"
-#include "support/rows.h"
+#include "support/key_script.h"
 
 namespace spanwright::test {
 namespace {
@@ -16,25 +15,18 @@ using calculator::Calculator;
 using calculator::DirectKey;
 namespace keys = calculator::keys;
 
-QString Decode(QString text) {
-    return text.replace("\\s", " ").replace("\\r", "\r").replace("\\n", "\n").replace("\\t", "\t");
-}
+QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-Qt::Key KeyOf(QChar c) {  // Qt keys are ASCII for these
-    return c.isLetter() ? Qt::Key(Qt::Key_A + (c.toUpper().unicode() - u'A')) : Qt::Key(c.unicode());
-}
-
-// One calculator, what it raised and what the clipboard and the history
-// window would hold, kept from its tape edits.
-struct Player {
+// One calculator, what it raised, and what the clipboard and the history
+// window would hold, kept from its outcomes alone.
+class CorePlayer final : public KeyPlayer {
+public:
     Calculator core;
-    std::optional<std::string> clipboard;
-    QStringList messages;
-    std::string shownTape;  // the tape rebuilt from the edits alone
+    std::string shownTape;
 
     void Take(const calculator::Outcome& outcome) {
-        for (const auto& message : outcome.messages) messages << QString::fromStdString(message.text);
-        if (outcome.clipboard) clipboard = outcome.clipboard;
+        for (const auto& message : outcome.messages) messages_ << Text(message.text);
+        if (outcome.clipboard) clipboard_ = outcome.clipboard;
         for (const auto& edit : outcome.tapeEdits) {
             if (edit.kind == calculator::TapeEdit::Kind::Append) shownTape += edit.text;
             else if (edit.kind == calculator::TapeEdit::Kind::Clear) shownTape.clear();
@@ -42,23 +34,17 @@ struct Player {
         }
     }
 
-    // As QTest sends a key click: the modifier keys pressed first.
-    void Send(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = {}) {
+    void Key(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) override {
         if (modifiers & Qt::ShiftModifier) Press(Qt::Key_Shift, {}, {});
         if (modifiers & Qt::ControlModifier) Press(Qt::Key_Control, modifiers & Qt::ShiftModifier, {});
         Press(key, modifiers, text);
     }
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {
-        const platform::VirtualKey k = platform::TranslateKey(key, modifiers, text);
-        Take(core.KeyDown(k.KeyCode, k.Shift, [this] { return clipboard; }));
-    }
 
-    void Click(const QString& name) {
+    void Click(const QString& name) override {
         static const QHash<QString, int> codes = {
-            {".", keys::kKeypadPoint}, {"+", keys::kKeypadAdd},      {"-", keys::kMinus},
-            {"*", keys::kKeypadMultiply}, {"/", keys::kSlash},       {"=", keys::kEnter},
-            {"CE", keys::kDelete},     {"<-", keys::kBackspace},
-        };
+            {".", keys::kKeypadPoint},    {"+", keys::kKeypadAdd}, {"-", keys::kMinus},
+            {"*", keys::kKeypadMultiply}, {"/", keys::kSlash},     {"=", keys::kEnter},
+            {"CE", keys::kDelete},        {"<-", keys::kBackspace}};
         static const QHash<QString, DirectKey> direct = {
             {"F", DirectKey::Fraction}, {"N", DirectKey::Sign}, {"ft", DirectKey::Feet}, {"in", DirectKey::Inches}};
         if (name.size() == 1 && name[0].isDigit()) return Take(core.KeyDown(keys::kKeypad0 + name.toInt(), 0));
@@ -66,12 +52,12 @@ struct Player {
         if (direct.contains(name)) return Take(core.Click(direct.value(name)));
         if (name == "AC") return Take(core.ClickClearAll());
         if (name == "Store") return Take(core.Store());
-        if (name == "Paste") return Take(core.Paste(clipboard));
+        if (name == "Paste") return Take(core.Paste(clipboard_));
         if (name == "Copy") return Take(core.Copy());
-        qFatal("no button %s", qPrintable(name));
+        qFatal("no button %s for the core", qPrintable(name));
     }
 
-    void Option(const QString& option) {
+    void Option(const QString& option) override {
         const OutputOptions& o = core.Options();
         if (option == "Decimal") Take(core.SelectOutput(1));
         else if (option == "Fractional") Take(core.SelectOutput(0));
@@ -83,58 +69,38 @@ struct Player {
         else qFatal("no option %s", qPrintable(option));
     }
 
-    void Token(const QString& t) {
-        static const QHash<QString, Qt::Key> named = {
-            {"Enter", Qt::Key_Return}, {"Del", Qt::Key_Delete}, {"Back", Qt::Key_Backspace}, {"Tab", Qt::Key_Tab}};
-        const QChar c = t.back();
-        if (named.contains(t)) return Send(named.value(t), QString());
-        if (t == "Shift") return Send(Qt::Key_Shift, QString(), Qt::ShiftModifier);
-        if (t == "Ctrl") return Send(Qt::Key_Control, QString(), Qt::ControlModifier);
-        if (t.size() == 1) return Send(KeyOf(c), c, QString("\"*+!").contains(c) ? Qt::ShiftModifier : Qt::NoModifier);
-        if (t.startsWith("Ctrl+Shift+")) return Send(KeyOf(c), c, Qt::ControlModifier | Qt::ShiftModifier);
-        if (t.startsWith("Ctrl+")) return Send(KeyOf(c), c, Qt::ControlModifier);
-        if (t.startsWith("Kp")) return Send(KeyOf(c), c, Qt::KeypadModifier);
-        if (t == "De:+") return Send(Qt::Key_Plus, c);                      // its own key, no Shift
-        if (t.startsWith("De:")) return Send(KeyOf(c), c, Qt::ShiftModifier);  // ' " / * take Shift
-        if (t == "Fr:1") return Send(Qt::Key_1, "1", Qt::ShiftModifier);
-        if (t.startsWith('[')) return Click(t.mid(1, t.size() - 2));
-        if (t.startsWith('{')) return Option(t.mid(1, t.size() - 2));
-        if (t.startsWith("recall:")) {
-            const int item = t.mid(7).toInt();
-            return Take(item == 1 ? core.ClearMemory() : core.Recall(static_cast<std::size_t>(item - 2)));
-        }
-        if (t.startsWith("clip:")) {
-            const QString content = t.mid(5);
-            clipboard.reset();
-            if (content != "image" && content != "none") clipboard = Decode(content).toStdString();
-            return;
-        }
-        if (t.startsWith("fill:")) {
-            for (int i = 1; i <= t.mid(5).toInt(); ++i) {
-                Token("Del");
-                for (const QChar digit : QString::number(i)) Token(digit);
-                Click("Store");
-            }
-            return;
-        }
-        qFatal("unknown token %s", qPrintable(t));
+    void Recall(int item) override {
+        Take(item == 1 ? core.ClearMemory() : core.Recall(static_cast<std::size_t>(item - 2)));
     }
 
-    QString Actual(const QString& column) const {
-        const auto text = [](const std::string& s) { return QString::fromStdString(s); };
-        if (column == "display") return text(core.Display());
-        if (column == "tag") return text(core.SquareTag());
+    void Clip(const std::optional<QString>& text, bool) override {
+        clipboard_.reset();
+        if (text) clipboard_ = text->toStdString();
+    }
+
+    QString Actual(const QString& column) override {
+        if (column == "display") return Text(core.Display());
+        if (column == "tag") return Text(core.SquareTag());
         if (column == "picture") return QString::number(core.Picture());
-        if (column == "history") return text(core.Tape()).replace("\r\n", "|");
-        if (column == "message") return messages.join(" // ");
-        if (column == "clipboard") return clipboard ? text(*clipboard) : "(none)";
+        if (column == "history") return Text(core.Tape()).replace("\r\n", "|");
+        if (column == "message") return messages_.join(" // ");
+        if (column == "clipboard") return clipboard_ ? Text(*clipboard_) : "(none)";
         if (column == "menu") {
             QStringList captions{"Clear", "-"};
-            for (const std::string& stored : core.Memory()) captions << text(stored);
-            return captions.join(',');
+            for (const std::string& stored : core.Memory()) captions << Text(stored);
+            return captions.join(u',');
         }
         qFatal("no column %s", qPrintable(column));
     }
+
+private:
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {
+        const platform::VirtualKey k = platform::TranslateKey(key, modifiers, text);
+        Take(core.KeyDown(k.KeyCode, k.Shift, [this] { return clipboard_; }));
+    }
+
+    std::optional<std::string> clipboard_;
+    QStringList messages_;
 };
 
 QStringList header;
@@ -145,28 +111,21 @@ void AddKeyRows(const char* path) { header = AddNamedRows(QString::fromUtf8(path
 
 void RunKeyRow() {
     QFETCH(QStringList, row);
-    Player p;
-    QStringList tokens = row[1].split(' ', Qt::SkipEmptyParts);
+    CorePlayer p;
+    QStringList tokens = row[1].split(u' ', Qt::SkipEmptyParts);
     calculator::SavedOptions saved;
-    while (!tokens.isEmpty() && tokens.front().startsWith("set:")) {
-        const QString setting = tokens.takeFirst().mid(4);
-        const QString name = setting.section('=', 0, 0), value = setting.section('=', 1);
-        std::optional<std::string> text;
-        if (!value.isEmpty()) text = value.toStdString();
-        const std::map<QString, std::optional<std::string> calculator::SavedOptions::*> fields = {
-            {"Output", &calculator::SavedOptions::output}, {"Square", &calculator::SavedOptions::square},
-            {"Format", &calculator::SavedOptions::format}, {"Round", &calculator::SavedOptions::round},
-            {"RoundOn", &calculator::SavedOptions::roundOn}, {"ListCount", &calculator::SavedOptions::listCount}};
+    const std::map<QString, std::optional<std::string> calculator::SavedOptions::*> fields = {
+        {"Output", &calculator::SavedOptions::output}, {"Square", &calculator::SavedOptions::square},
+        {"Format", &calculator::SavedOptions::format}, {"Round", &calculator::SavedOptions::round},
+        {"RoundOn", &calculator::SavedOptions::roundOn}, {"ListCount", &calculator::SavedOptions::listCount}};
+    for (const auto& [name, value] : TakeSettings(tokens)) {
         if (!fields.count(name)) qFatal("no setting %s", qPrintable(name));
-        saved.*fields.at(name) = text;
+        if (!value.isEmpty()) saved.*fields.at(name) = value.toStdString();
     }
     p.Take(p.core.Start(saved));
-    for (const QString& t : tokens) p.Token(t);
-    QCOMPARE(QString::fromStdString(p.shownTape), QString::fromStdString(p.core.Tape()));
-    for (qsizetype i = 2; i < header.size(); ++i) {
-        const QString actual = p.Actual(header[i]), expected = row[i];
-        if (actual != expected) QFAIL(qPrintable(QString("%1 is <%2>, not <%3>").arg(header[i], actual, expected)));
-    }
+    p.Play(tokens.join(u' '));
+    QCOMPARE(Text(p.shownTape), Text(p.core.Tape()));
+    CompareColumns(p, header, row);
 }
 
 }  // namespace spanwright::test

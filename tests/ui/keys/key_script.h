@@ -1,25 +1,7 @@
 #pragma once
-// Plays a script of keys and clicks on a real main window, as a keyboard and
-// a mouse send them, and runs the rows of a data file of such scripts (the
-// same tokens as the core's rows, tests/calculator/key_rows.h, plus the open
-// menu's keys and [History] [Recall]).
-// Tokens are separated by blanks:
-//   5 ' . f n / - + * " = !  a character as a US keyboard types it (its key and
-//                           text; a Shift key-down first for " * + !)
-//   Enter Del Back Tab Down Esc Shift Ctrl    keys with no character (to the
-//                                             open menu when one is open)
-//   Ctrl+f Ctrl+/ Ctrl+' Ctrl+c Ctrl+v Ctrl+Shift+c    Ctrl held
-//   Kp7 Kp+ Kp. Kp,         the numeric keypad
-//   De:' De:" De:/ De:* De:+ Fr:1    a German or French layout's events
-//   [7] [+] [=] [AC] [CE] [<-] [F] [N] [ft] [in] [History] [Store] [Recall]
-//   [Paste] [Copy]          a mouse click on the button
-//   {Decimal} {Fractional} {Square} {RoundOn} {Format=0} {Round=7}
-//   {ClearHistory}          the options panel, the history's Clear
-//   recall:3                Recall, then a click on item 3 of its menu
-//   fill:11                 stores 1 to 11, each keyed after a clear entry
-//   clip:3'  clip:a\sb  clip:image  clip:none    the clipboard's content
-//   set:ListCount=25        a setting, only before the first other token
-// In texts \s is a blank, \r \n \t are CR, LF and tab.
+// Plays scripts of keys and clicks (support/key_script.h) on a real main
+// window, as a keyboard and a mouse send them (a key goes to the open menu
+// when one is open), and runs the rows of a data file of such scripts.
 //   Play(w, "3 ' 4 f 1 / 2 \" + 1 0 Enter") -> display 4'2-1/2"
 #include <QString>
 

@@ -13,7 +13,7 @@
 #include "main_window/frmMain.h"
 #include "support/rows.h"
 #include "stair/frmStair.h"
-#include "support/ui_support.h"
+#include "support/main_window_fixture.h"
 
 using namespace spanwright;
 
@@ -51,30 +51,21 @@ void Walk(QAccessibleInterface* reader, const std::function<void(QAccessibleInte
     for (int i = 0; i < reader->childCount(); ++i) Walk(reader->child(i), visit);
 }
 
-// A main window over temporary settings, and the other windows it opens.
-struct Session {
-    test::TempSettings settings;
-    test::MessageRecorder messages;
-    std::unique_ptr<frmMain> main;
+// The main window fixture, and the other windows it opens.
+struct Session : test::Window {
     std::unique_ptr<QWidget> other;
 
     ~Session() {
         if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-        if (main) main->close();
-    }
-    frmMain& Start() {
-        main = std::make_unique<frmMain>();
-        main->Form_Load();
-        return *main;
     }
     void Keys(const QString& keys) {
         for (QChar c : keys) {
-            if (c == u'\r') QTest::keyClick(main.get(), Qt::Key_Return);
-            else QTest::keyClick(main.get(), c.toLatin1());
+            if (c == u'\r') QTest::keyClick(form.get(), Qt::Key_Return);
+            else QTest::keyClick(form.get(), c.toLatin1());
         }
     }
     stair::frmStair* Stair() {
-        QTest::mouseClick(main->cmdStair, Qt::LeftButton);
+        QTest::mouseClick(form->cmdStair, Qt::LeftButton);
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* stair = qobject_cast<stair::frmStair*>(window)) return stair;
         return nullptr;

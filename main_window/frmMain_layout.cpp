@@ -6,6 +6,7 @@
 // and the options button is named by its caption as it changes.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -175,10 +176,16 @@ void frmMain::FitCaptions() {
     width = std::max(width, cmdAbout->geometry().right() + 1 + margin);
     width = std::max(width, Frame1->x() + frameNeed + margin);
 
+    // The square tag grows to the left, into the display, until "sqFt" and
+    // "sqIn" fit whole; the black spacer above it grows with it.
+    const QFontMetrics tagMetrics(lblSquare->font());
+    const int tagNeed = std::max(tagMetrics.horizontalAdvance(QStringLiteral("sqFt")),
+                                 tagMetrics.horizontalAdvance(QStringLiteral("sqIn"))) + 2;
+    const int tagGrowth = std::max(0, tagNeed - lblSquare->width());
     const int wider = width - platform::Twips(kClientWidthTwips);
-    lblDisplay->resize(lblDisplay->width() + wider, lblDisplay->height());
-    lblSpacer->move(lblSpacer->x() + wider, lblSpacer->y());
-    lblSquare->move(lblSquare->x() + wider, lblSquare->y());
+    lblDisplay->resize(lblDisplay->width() + wider - tagGrowth, lblDisplay->height());
+    lblSpacer->setGeometry(lblSpacer->x() + wider - tagGrowth, lblSpacer->y(), lblSpacer->width() + tagGrowth, lblSpacer->height());
+    lblSquare->setGeometry(lblSquare->x() + wider - tagGrowth, lblSquare->y(), lblSquare->width() + tagGrowth, lblSquare->height());
     Frame1->resize(width - margin - Frame1->x(), Frame1->height());
 
     clientWidth_ = width;

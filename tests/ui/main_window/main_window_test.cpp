@@ -140,6 +140,9 @@ private slots:
         frmMain& w = f.Start();
         w.cmdOptions_Click();
         QVERIFY(w.rect().contains(w.Frame1->geometry()));
+        for (const QString tag : {"sqFt", "sqIn"})  // the square tag is never cut short
+            QVERIFY2(QFontMetrics(w.lblSquare->font()).horizontalAdvance(tag) <= w.lblSquare->contentsRect().width(),
+                     qPrintable(tag));
         for (const QWidget* parent : std::initializer_list<const QWidget*>{&w, w.Frame1}) {
             QList<QWidget*> children;
             for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

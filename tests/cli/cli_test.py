@@ -88,6 +88,16 @@ check('a flag replaces a saved value', r.stdout == b'41-1/2"\n', r.stdout)
 with open(os.path.join(conf, 'Spanwright.conf'), 'rb') as f:
     check('the settings file is untouched', f.read() == settings)
 
+# A settings file that is a FIFO is neither read nor waited for.
+home = fresh_home()
+os.makedirs(os.path.join(home, 'config', 'Ostrel'))
+os.mkfifo(os.path.join(home, 'config', 'Ostrel', 'Spanwright.conf'))
+try:
+    r = run(['--decimal', '--keys', '40.5='], home=home)
+    check('a FIFO for settings is left alone', r.stdout == b'3\'4.5"\n' and r.returncode == 0, (r.stdout, r.returncode))
+except subprocess.TimeoutExpired:
+    check('a FIFO for settings is left alone', False, 'the program waited on the FIFO')
+
 # A first run with no settings folder at all creates none.
 home = tempfile.mkdtemp()
 env = {k: v for k, v in os.environ.items() if not k.startswith('XDG_') and k not in ('DISPLAY', 'WAYLAND_DISPLAY')}

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "platform/accessible_factory.h"
+
 namespace spanwright {
 namespace {
 
@@ -47,18 +49,10 @@ private:
     QString Caption() const { return static_cast<const QLabel*>(widget())->text(); }
 };
 
-QAccessibleInterface* DisplayFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(DisplayLabel::staticMetaObject.className()) && object &&
-        object->isWidgetType())
-        return new DisplayAccessible(static_cast<DisplayLabel*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 DisplayLabel::DisplayLabel(const QString& accessibleName, QWidget* parent) : QLabel(parent) {
-    static const bool installed = (QAccessible::installFactory(DisplayFactory), true);
-    (void)installed;
+    platform::InstallAccessible<DisplayLabel, DisplayAccessible>();
     setAccessibleName(accessibleName);
     setTextFormat(Qt::PlainText);  // a pasted "<b>5</b>" shows as typed
 }

@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 
+#include "platform/accessible_factory.h"
+
 namespace spanwright::platform {
 namespace {
 
@@ -55,18 +57,10 @@ private:
     }
 };
 
-QAccessibleInterface* ExpanderFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(ExpanderButton::staticMetaObject.className()) && object &&
-        object->isWidgetType())
-        return new ExpanderAccessible(static_cast<ExpanderButton*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 ExpanderButton::ExpanderButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
-    static const bool installed = (QAccessible::installFactory(ExpanderFactory), true);
-    (void)installed;
+    platform::InstallAccessible<ExpanderButton, ExpanderAccessible>();
 }
 
 void ExpanderButton::SetPanel(QWidget* panel) {

@@ -8,6 +8,8 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include "platform/accessible_factory.h"
+
 namespace spanwright::platform {
 namespace {
 
@@ -38,17 +40,10 @@ private:
     LinkLabel* Link() const { return static_cast<LinkLabel*>(widget()); }
 };
 
-QAccessibleInterface* LinkFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(LinkLabel::staticMetaObject.className()) && object && object->isWidgetType())
-        return new LinkAccessible(static_cast<LinkLabel*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    static const bool installed = (QAccessible::installFactory(LinkFactory), true);
-    (void)installed;
+    platform::InstallAccessible<LinkLabel, LinkAccessible>();
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);

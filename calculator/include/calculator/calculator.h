@@ -97,8 +97,6 @@ public:
     const std::string& Display() const { return display_; }
     const std::string& SquareTag() const { return squareTag_; }
     int Picture() const { return picture_; }
-    double RunningTotal() const { return runningTotal_; }
-    int PendingOperator() const { return pendingOperator_; }
     const std::string& Tape() const { return tape_; }
     const std::deque<std::string>& Memory() const { return memory_; }
     std::uint64_t MemoryRevision() const { return memoryRevision_; }

@@ -17,7 +17,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -25,7 +24,7 @@
 
 #include "history/frmHistory.h"
 #include "main_window/frmMain.h"
-#include "platform/message_box.h"
+#include "support/quiet_settings.h"
 
 namespace {
 using spanwright::frmHistory;
@@ -199,13 +198,9 @@ void LongOperand(qsizetype bytes, const QTemporaryDir& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QTemporaryDir dir;
-    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, dir.path());
-        QSettings::setPath(format, QSettings::SystemScope, dir.path());
-    }
+    const QuietSettings quiet;
     QApplication app(argc, argv);
-    spanwright::platform::MessageBox::SetSink([](const spanwright::platform::MessageRecord&) {});
+    QuietSettings::SilenceMessages();
 
     const QStringList args = app.arguments();
     std::vector<qsizetype> sizes{1000000, 10000000};
@@ -214,8 +209,8 @@ int main(int argc, char** argv) {
         for (qsizetype i = at + 1; i < args.size() && !args[i].startsWith(u'-'); ++i)
             sizes.push_back(args[i].toLongLong());
     } else {
-        ManyLines(args.contains(QStringLiteral("--shown")), dir);
+        ManyLines(args.contains(QStringLiteral("--shown")), quiet.Folder());
     }
-    for (const qsizetype bytes : sizes) LongOperand(bytes, dir);
+    for (const qsizetype bytes : sizes) LongOperand(bytes, quiet.Folder());
     return 0;
 }

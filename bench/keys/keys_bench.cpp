@@ -11,15 +11,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "history/frmHistory.h"
 #include "main_window/frmMain.h"
-#include "platform/message_box.h"
+#include "support/quiet_settings.h"
 
 namespace {
 using spanwright::frmHistory;
@@ -120,13 +118,9 @@ void Fill(frmHistory& h, int lines) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QTemporaryDir dir;
-    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, dir.path());
-        QSettings::setPath(format, QSettings::SystemScope, dir.path());
-    }
+    const QuietSettings quiet;
     QApplication app(argc, argv);
-    spanwright::platform::MessageBox::SetSink([](const spanwright::platform::MessageRecord&) {});
+    QuietSettings::SilenceMessages();
 
     frmMain w;
     w.Form_Load();
@@ -152,7 +146,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     const double paintFull = MeasureKeys(w, kRounds, true, false);
 
-    h.SetSaveDialog([&dir](QWidget*, const frmHistory::SaveRequest&) { return dir.filePath("History.txt"); });
+    h.SetSaveDialog([&quiet](QWidget*, const frmHistory::SaveRequest&) { return quiet.Folder().filePath("History.txt"); });
     h.mnuClear_Click();
     Fill(h, kLines);
     const double exportMs = MedianMicros(5, [&h] { h.mnuExport_Click(); }) / 1000.0;

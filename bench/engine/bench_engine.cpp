@@ -1,7 +1,10 @@
 // Parse, format and one whole DoMath step for a typical operand in each
-// form. Target: one DoMath step <= 1 us median (scripts/bench reports it).
+// form. Targets (scripts/bench reports the medians): one DoMath step <= 1 us,
+// and one step of the worked chain 3'4-1/2" + 10 * 2 = at most 5 times
+// BM_ConversionFloor, one from_chars and one to_chars of 15 digits.
 #include <benchmark/benchmark.h>
 
+#include <charconv>
 #include <string>
 
 #include "engine/mdlConvertInput.h"
@@ -63,5 +66,41 @@ void BM_DoMathStepDecimal(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(mdlDoMath::DoMath(100, text, mdlDoMath::kAdd, o));
 }
 BENCHMARK(BM_DoMathStepDecimal);
+
+// One step per iteration, cycling through the chain 3'4-1/2" + 10 * 2 = at
+// the first-run default output (display 3'4-1/2", 4'2-1/2", 8'5").
+void BM_WorkedChainStep(benchmark::State& state) {
+    struct Step {
+        double total;
+        const char* text;
+        int op;
+    };
+    static const Step chain[] = {{0, "3'4-1/2\"", mdlDoMath::kNone}, {40.5, "10", mdlDoMath::kAdd},
+                                 {50.5, "2", mdlDoMath::kMultiply}};
+    const OutputOptions o = Options(0, 1, 4);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Step& s = chain[i];
+        benchmark::DoNotOptimize(mdlDoMath::DoMath(s.total, s.text, s.op, o));
+        i = i == 2 ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_WorkedChainStep);
+
+// The floor a step is measured against: a 15-digit number read with
+// from_chars and written back with to_chars at 15 significant digits.
+void BM_ConversionFloor(benchmark::State& state) {
+    const std::string text = "4050.53125000001";
+    char out[32];
+    for (auto _ : state) {
+        double v = 0;
+        std::from_chars(text.data(), text.data() + text.size(), v);
+        benchmark::DoNotOptimize(v);
+        const auto res = std::to_chars(out, out + sizeof out, v, std::chars_format::general, 15);
+        benchmark::DoNotOptimize(res.ptr);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ConversionFloor);
 
 }  // namespace

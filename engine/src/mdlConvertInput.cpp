@@ -1,9 +1,10 @@
-// Dimension text to inches. Every step is one scan or one
-// conversion of a part of the text, so the time is linear in its length.
+// Dimension text to inches. One pass finds the marks; every part is then a
+// view into the text, read by one conversion, so the time is linear in the
+// text's length and nothing is copied.
 #include "engine/mdlConvertInput.h"
 
-#include <cmath>
-#include <string>
+#include <cstddef>
+#include <cstdint>
 
 #include "engine/errors.h"
 #include "engine/numeric.h"
@@ -15,96 +16,128 @@ namespace {
 using numeric::Finite;
 using numeric::Quotient;
 using numeric::Real;
-using numeric::Substring;
 using numeric::Whole;
 
-// 1-based position of the first c at or after `from`, 0 when none.
-std::int64_t InStr(std::string_view text, char c, std::int64_t from = 1) {
-    if (from < 1) from = 1;
-    if (from > static_cast<std::int64_t>(text.size())) return 0;
-    const std::size_t p = text.find(c, static_cast<std::size_t>(from - 1));
-    return p == std::string_view::npos ? 0 : static_cast<std::int64_t>(p) + 1;
-}
+constexpr std::size_t kAbsent = std::string_view::npos;
 
-std::int64_t Len(std::string_view s) { return static_cast<std::int64_t>(s.size()); }
-
-// VB's Left: the first n characters (all when n exceeds the length).
-std::string_view Left(std::string_view s, std::int64_t n) {
-    if (n < 0) spanwright::Raise(spanwright::kInvalidArgument);
-    return s.substr(0, static_cast<std::size_t>(n < Len(s) ? n : Len(s)));
-}
-
-struct Common {
-    std::int64_t DQ = 0;
-    std::int64_t SQ = 0;
-    std::int64_t DASH = 0;
-    bool negative = false;
-    std::string_view W;
+// The marks of a dimension text, 0-based, each its first occurrence.
+//   "-3'4-1/2\"": negative, feet 2, separator 4, bar 6, body "-3'4-1/2"
+struct Marks {
+    bool negative = false;            // the text begins with "-"
+    bool holdsBar = false;            // a "/" anywhere: the fraction parser reads it
+    std::size_t feet = kAbsent;       // the feet mark
+    std::size_t separator = kAbsent;  // the first "-" after the first character
+    std::size_t bar = kAbsent;        // the first "/" in the fraction part of the body
+    std::string_view body;            // the text without its last character when it holds an inch mark
 };
 
-Common CommonSteps(std::string_view text) {
-    Common c;
-    c.DQ = InStr(text, '"');
-    c.SQ = InStr(text, '\'');
-    c.DASH = InStr(text, '-');
-    if (c.DASH == 1) {
-        c.negative = true;
-        c.DASH = InStr(text, '-', 2);
+Marks Scan(std::string_view text) {
+    Marks marks;
+    bool inchMark = false;
+    std::size_t firstBar = kAbsent;
+    std::size_t barAfterSeparator = kAbsent;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        switch (text[i]) {
+            case '"': inchMark = true; break;
+            case '\'':
+                if (marks.feet == kAbsent) marks.feet = i;
+                break;
+            case '-':
+                if (i == 0) marks.negative = true;
+                else if (marks.separator == kAbsent) marks.separator = i;
+                break;
+            case '/':
+                if (firstBar == kAbsent) firstBar = i;
+                if (marks.separator != kAbsent && barAfterSeparator == kAbsent) barAfterSeparator = i;
+                break;
+            default: break;
+        }
     }
-    c.W = c.DQ > 0 ? text.substr(0, text.size() - 1) : text;
-    return c;
+    marks.holdsBar = firstBar != kAbsent;
+    // The inch mark is expected last: the body drops the last character.
+    marks.body = inchMark ? text.substr(0, text.size() - 1) : text;
+    const std::size_t bar = marks.separator == kAbsent ? firstBar : barAfterSeparator;
+    if (bar < marks.body.size()) marks.bar = bar;
+    return marks;
+}
+
+// The characters of `text` after position `mark`; empty past the end.
+std::string_view After(std::string_view text, std::size_t mark) {
+    return mark + 1 <= text.size() ? text.substr(mark + 1) : std::string_view{};
+}
+
+// The numerator and denominator: the fraction part is everything after the
+// separator (the whole body without one), split at its bar. No bar is 5.
+struct Fraction {
+    std::int32_t numerator;
+    std::int32_t denominator;
+};
+
+Fraction ReadFraction(const Marks& marks) {
+    if (marks.bar == kAbsent) Raise(kInvalidArgument);
+    const std::size_t begin = marks.separator == kAbsent ? 0 : marks.separator + 1;
+    const std::int32_t numerator = Whole(marks.body.substr(begin, marks.bar - begin));
+    const std::int32_t denominator = Whole(After(marks.body, marks.bar));
+    return {numerator, denominator};
+}
+
+double FractionFromMarks(const Marks& marks) {
+    const std::string_view body = marks.body;
+    if (marks.feet != kAbsent) {
+        const double feet = Real(body.substr(0, marks.feet));
+        const Fraction fraction = ReadFraction(marks);
+        if (marks.separator == kAbsent) Raise(kInvalidArgument);
+        // The whole inches lie between the feet mark and the separator.
+        const std::string_view beforeSeparator = body.substr(0, marks.separator);
+        const std::string_view wholeInches = After(beforeSeparator, marks.feet);
+        const double quotient = Quotient(fraction.numerator, fraction.denominator);
+        double inches = Finite(Real(wholeInches) + quotient);
+        if (marks.negative) inches = -inches;
+        return Finite(feet * 12 + inches);
+    }
+    Fraction fraction = ReadFraction(marks);
+    if (marks.negative) {
+        if (fraction.numerator == INT32_MIN) Raise(kOverflow);  // integer negation overflows
+        fraction.numerator = -fraction.numerator;
+    }
+    if (marks.separator == kAbsent) Raise(kInvalidArgument);
+    // The whole inches carry the leading minus themselves.
+    const double wholeInches = Real(body.substr(0, marks.separator));
+    return Finite(wholeInches + Quotient(fraction.numerator, fraction.denominator));
+}
+
+double PlainFromMarks(std::string_view text, const Marks& marks) {
+    if (marks.separator != kAbsent) Raise(kBadDashOrPoint);
+    const std::string_view body = marks.body;
+    if (marks.feet != kAbsent) {
+        const double feet = Real(body.substr(0, marks.feet));
+        double inches = 0;
+        if (marks.feet + 1 != text.size()) {
+            inches = Real(After(body, marks.feet));
+            if (marks.negative) inches = -inches;
+        }
+        return Finite(feet * 12 + inches);
+    }
+    return Real(body);
 }
 
 }  // namespace
 
-double ParseFraction(std::string_view text) {
-    const Common c = CommonSteps(text);
-    const std::string_view W = c.W;
-    if (c.SQ > 0) {
-        const double F = Real(Left(W, c.SQ - 1));
-        const std::string R = Substring(W, c.DASH + 1, Len(W));
-        const std::int64_t S = InStr(R, '/');
-        const std::int32_t N = Whole(Substring(R, 1, S - 1));
-        const std::int32_t D = Whole(Substring(R, S + 1, Len(R)));
-        const std::string I = Substring(Substring(W, 1, c.DASH - 1), c.SQ + 1, c.DASH - 1);
-        const double Q = Quotient(N, D);
-        double inches = Finite(Real(I) + Q);
-        if (c.negative) inches = -inches;
-        return Finite(F * 12 + inches);
-    }
-    const std::string R = Substring(W, c.DASH + 1, Len(W));
-    const std::int64_t S = InStr(R, '/');
-    std::int32_t N = Whole(Substring(R, 1, S - 1));
-    const std::int32_t D = Whole(Substring(R, S + 1, Len(R)));
-    if (c.negative) {
-        if (N == INT32_MIN) spanwright::Raise(spanwright::kOverflow);  // integer negation overflows
-        N = -N;
-    }
-    const double H = Real(Substring(W, 1, c.DASH - 1));
-    return Finite(H + Quotient(N, D));
-}
+double ParseFraction(std::string_view text) { return FractionFromMarks(Scan(text)); }
 
-double ParsePlain(std::string_view text) {
-    const Common c = CommonSteps(text);
-    if (c.DASH > 0) spanwright::Raise(spanwright::kBadDashOrPoint);
-    const std::string_view W = c.W;
-    if (c.SQ > 0) {
-        const double F = Real(Left(W, c.SQ - 1));
-        double inches = 0;
-        if (c.SQ != Len(text)) {
-            inches = Real(Substring(W, c.SQ + 1, Len(W)));
-            if (c.negative) inches = -inches;
-        }
-        return Finite(F * 12 + inches);
-    }
-    return Real(W);
-}
+double ParsePlain(std::string_view text) { return PlainFromMarks(text, Scan(text)); }
 
 double ConvertInput(std::string_view text, const std::int32_t& mode) {
     if (text.empty()) return 0;
     if (mode == 0) return ParseFraction(text);
     if (mode == 1) return ParsePlain(text);
     return 0;
+}
+
+double ReadDimension(std::string_view text) {
+    if (text.empty()) return 0;
+    const Marks marks = Scan(text);
+    return marks.holdsBar ? FractionFromMarks(marks) : PlainFromMarks(text, marks);
 }
 
 }  // namespace spanwright::mdlConvertInput

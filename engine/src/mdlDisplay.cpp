@@ -1,8 +1,11 @@
-// Dimension formatting. The fraction is never rounded a second time, so it
-// stays on the chosen grid, and decimal feet are rounded once.
+// Dimension formatting. The fraction is counted in whole steps of 1/den and
+// never rounded a second time, so it stays on the chosen grid; decimal feet
+// are rounded once.
 #include "engine/mdlDisplay.h"
 
 #include <cmath>
+#include <cstdint>
+#include <string_view>
 
 #include "engine/errors.h"
 #include "engine/numeric.h"
@@ -14,33 +17,34 @@ namespace {
 using numeric::Text;
 
 struct Split {
-    double F = 0;        // whole feet, sign of x
-    double R = 0;        // inch remainder, |R| < 12 (up to 12 after rounding)
+    double feet = 0;    // whole feet, with the sign of the value
+    double inches = 0;  // the remainder, |inches| < 12 (up to 12 after rounding)
     bool negative = false;
 };
 
-// Splitting into feet and inches: x = value / 12 rounded to d places.
-Split SplitFeet(double value, int d) {
-    Split s;
-    const double x = numeric::RoundPlaces(value / 12, d);
-    s.F = std::trunc(x);
-    s.R = (x - s.F) * 12;
-    s.negative = value < 0;
-    // Rounding x to d places moves a remainder by up to
-    // 6E-9 inches, which decides exact ties the wrong way (0.025 at two
-    // places showed 0.02; 3/256 at 1/128 showed 1/128). Where the remainder
-    // is not zero, take it from the value itself when the two agree within
-    // that noise and in sign; the feet and every other result stay as they are.
-    const double exact = value - s.F * 12;
-    if (s.R != 0 && std::fabs(exact - s.R) <= 1e-7 && std::signbit(exact) == std::signbit(s.R) && exact != 0) {
-        s.R = exact;
+// Splitting into feet and inches: x = value / 12 rounded to `places`.
+Split SplitFeet(double value, int places) {
+    Split split;
+    const double x = numeric::RoundPlaces(value / 12, places);
+    split.feet = std::trunc(x);
+    split.inches = (x - split.feet) * 12;
+    split.negative = value < 0;
+    // Rounding x moves a remainder by up to 6E-9 inches, which decides exact
+    // ties the wrong way (0.025 at two places showed 0.02; 3/256 at 1/128
+    // showed 1/128). Where the remainder is not zero, take it from the value
+    // itself when the two agree within that noise and in sign; the feet and
+    // every other result stay as they are.
+    const double exact = value - split.feet * 12;
+    if (split.inches != 0 && std::fabs(exact - split.inches) <= 1e-7 &&
+        std::signbit(exact) == std::signbit(split.inches) && exact != 0) {
+        split.inches = exact;
     }
-    return s;
+    return split;
 }
 
 int FormatCode(const OutputOptions& options) {
-    const int p = options.FormatPosition();
-    return options.SquareValue() == 1 ? p + 2 : p;
+    const int position = options.FormatPosition();
+    return options.SquareValue() == 1 ? position + 2 : position;
 }
 
 // Leading text of codes 0 and 2: the number, "-0" when the value is negative
@@ -50,70 +54,78 @@ std::string SignedLead(double number, bool negative) {
     return Text(number);
 }
 
-std::string FeetText(double F, bool negative) {
-    std::string t = Text(F);
-    if (negative && t.find('-') == std::string::npos) t.insert(t.begin(), '-');
-    return t;
+std::string FeetText(double feet, bool negative) {
+    std::string text = Text(feet);
+    if (negative && text.find('-') == std::string::npos) text.insert(text.begin(), '-');
+    return text;
+}
+
+// Euclid's method on whole numbers, first > 0: (8, 16) -> 8, (3, 0) -> 3.
+std::int32_t GreatestCommonDivisor(std::int32_t first, std::int32_t second) {
+    std::int32_t divisor = 1;
+    std::int32_t remainder;
+    do {
+        remainder = second % first;
+        if (remainder == 0) divisor = first;
+        second = first;
+        first = remainder;
+    } while (remainder != 0);
+    return divisor;
+}
+
+// "feet', inches, fraction, inch mark" of code 1.
+std::string FeetAndInches(const Split& split, std::string_view inches, std::string_view fraction, bool square) {
+    std::string text = FeetText(split.feet, split.negative);
+    if (!square) text += '\'';
+    text += inches;
+    text += fraction;
+    if (!square) text += '"';
+    return text;
 }
 
 }  // namespace
 
 std::string FractionText(double numerator, double denominator) {
-    double N = numerator;
-    double D = denominator;
-    if (N > 0) {
-        std::int32_t a = numeric::ToWhole(N);
-        std::int32_t b = numeric::ToWhole(D);
-        std::int32_t g = 1;
-        std::int32_t r;
-        do {
-            r = b % a;  // a > 0 here: a starts at N > 0 and takes only non-zero r
-            if (r == 0) g = a;
-            b = a;
-            a = r;
-        } while (r != 0);
-        N = numeric::ToWhole(N) / g;
-        D = numeric::ToWhole(D) / g;
+    if (numerator > 0) {
+        const std::int32_t top = numeric::ToWhole(numerator);
+        const std::int32_t bottom = numeric::ToWhole(denominator);
+        const std::int32_t divisor = GreatestCommonDivisor(top, bottom);
+        numerator = top / divisor;
+        denominator = bottom / divisor;
     }
-    return Text(N) + "/" + Text(D);
+    return Text(numerator) + "/" + Text(denominator);
 }
 
 std::string FormatFractional(const double& value, const OutputOptions& options) {
     const int code = FormatCode(options);
     const bool square = options.SquareValue() == 1;
-    const std::string feet_mark = square ? "" : "'";
-    const std::string inch_mark = square ? "" : "\"";
-    const int k = options.RoundPosition();
-    if (k < 0 || k > 8) Raise(kNoRoundingStep);
-    const double den = static_cast<double>(1 << k);
+    const int position = options.RoundPosition();
+    if (position < 0 || position > 8) Raise(kNoRoundingStep);
+    const std::int32_t den = 1 << position;
     numeric::Finite(value);
 
-    Split s = SplitFeet(value, 9);
-    // Round R to the nearest 1/den, half away from zero, with no second
-    // rounding, so the fraction is always a multiple of the chosen step.
-    double R = numeric::PatternValue(den * s.R, 0) / den;
-
-    double W;
+    const Split split = SplitFeet(value, 9);
+    // The remainder in whole steps of 1/den (|steps| <= 12 den), half away
+    // from zero: 4.5 at 1/16 is 72 steps, 4 inches and 8/16 = 1/2.
+    const auto steps = static_cast<std::int32_t>(numeric::PatternValue(den * split.inches, 0));
+    double wholeInches = steps / den;  // toward zero
     std::string fraction;
-    const std::string rt = Text(R);
-    const std::size_t point = rt.find('.');
-    if (point != std::string::npos) {
-        W = numeric::Whole(rt.substr(0, point));
-        const std::string digits = rt.substr(point + 1);
-        fraction = FractionText(numeric::Real(digits), std::pow(10.0, static_cast<double>(digits.size())));
-    } else {
-        W = numeric::ToWhole(R);
+    if (const std::int32_t part = (steps < 0 ? -steps : steps) % den; part != 0) {
+        const std::int32_t divisor = GreatestCommonDivisor(part, den);
+        fraction = "-";
+        fraction += std::to_string(part / divisor);
+        fraction += '/';
+        fraction += std::to_string(den / divisor);
     }
-    if (!fraction.empty()) fraction.insert(fraction.begin(), '-');
 
     switch (code) {
         case 0:
-            return SignedLead(s.F * 12 + W, s.negative) + fraction;
+            return SignedLead(split.feet * 12 + wholeInches, split.negative) + fraction;
         case 1:
-            if (s.negative) W = -W;
-            return FeetText(s.F, s.negative) + feet_mark + Text(W) + fraction + inch_mark;
+            if (split.negative) wholeInches = -wholeInches;
+            return FeetAndInches(split, Text(wholeInches), fraction, square);
         case 2:
-            return SignedLead(s.F * 12 + W, s.negative) + fraction + inch_mark;
+            return SignedLead(split.feet * 12 + wholeInches, split.negative) + fraction + (square ? "" : "\"");
         default:
             return {};
     }
@@ -122,31 +134,24 @@ std::string FormatFractional(const double& value, const OutputOptions& options) 
 std::string FormatDecimal(const double& value, const OutputOptions& options) {
     const int code = FormatCode(options);
     const bool square = options.SquareValue() == 1;
-    const std::string feet_mark = square ? "" : "'";
-    const std::string inch_mark = square ? "" : "\"";
     numeric::Finite(value);
 
-    Split s = SplitFeet(value, 11);
-    int places;
-    if (options.RoundValue() == 1) {
-        places = options.RoundPosition();  // pattern "0" when places <= 0
-    } else {
-        places = 10;
-    }
-    const double raw_R = s.R;
-    double R = numeric::PatternValue(s.R, places);
+    const Split split = SplitFeet(value, 11);
+    // With rounding off, ten places; a position of 0 or less is the pattern "0".
+    const int places = options.RoundValue() == 1 ? options.RoundPosition() : 10;
+    double inches = numeric::PatternValue(split.inches, places);
 
     switch (code) {
         case 0:
-            return Text(s.F * 12 + R);
+            return Text(split.feet * 12 + inches);
         case 1:
-            if (s.negative) R = -R;
-            return FeetText(s.F, s.negative) + feet_mark + Text(R) + inch_mark;
+            if (split.negative) inches = -inches;
+            return FeetAndInches(split, Text(inches), "", square);
         case 2:
             // The feet are rounded once, from the unrounded remainder.
-            return Text(numeric::RoundPlaces(raw_R / 12 + s.F, places)) + feet_mark;
+            return Text(numeric::RoundPlaces(split.inches / 12 + split.feet, places)) + (square ? "" : "'");
         case 3:
-            return Text(numeric::RoundPlaces(s.F * 12 + R, places)) + inch_mark;
+            return Text(numeric::RoundPlaces(split.feet * 12 + inches, places)) + (square ? "" : "\"");
         default:
             return {};
     }

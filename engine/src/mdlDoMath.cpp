@@ -4,7 +4,6 @@
 
 #include "engine/errors.h"
 #include "engine/mdlConvertInput.h"
-#include "engine/mdlDetType.h"
 #include "engine/mdlDisplay.h"
 #include "engine/numeric.h"
 
@@ -13,7 +12,7 @@ namespace {
 
 using numeric::Finite;
 
-double Operand(std::string_view text) { return mdlConvertInput::ConvertInput(text, mdlDetType::DetType(text)); }
+double Operand(std::string_view text) { return mdlConvertInput::ReadDimension(text); }
 
 }  // namespace
 

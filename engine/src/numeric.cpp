@@ -25,6 +25,10 @@ std::string_view TrimBlanks(std::string_view s) {
     return s.substr(b, e - b);
 }
 
+// 10^0 to 10^22, each exact in a double.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // A value's 15-significant-digit decimal form: digits d[0..14] (d[0] != 0
 // unless the value is zero) and the power of ten of d[0].
 struct Decimal15 {
@@ -120,6 +124,25 @@ Rounded RoundDecimal(const Decimal15& d, int places, bool half_even) {
     return r;
 }
 
+// Rounding to `places` decimals without writing the value out, where the
+// answer is plain: |value| below 10^(14 - places), so the 15-digit form is
+// rounded at all, and the scaled value z far enough from a half that the
+// 15-digit form (within 5E-15 of z) and z's own rounding error cannot be on
+// the other side of it. The result m / 10^places is then the double the
+// written-out form reads back as (m and 10^places exact, one division).
+// False: decide on the written form.
+bool RoundQuickly(double value, int places, double& result) {
+    if (places < 0 || places > 14 || !(std::fabs(value) < kPowersOfTen[14 - places])) return false;
+    const double scaled = std::fabs(value) * kPowersOfTen[places];
+    const double whole = std::floor(scaled);
+    const double part = scaled - whole;
+    if (std::fabs(part - 0.5) <= scaled * 1e-13) return false;
+    const double units = part > 0.5 ? whole + 1 : whole;
+    const double magnitude = units / kPowersOfTen[places];
+    result = value < 0 ? -magnitude : magnitude;
+    return true;
+}
+
 double RoundedValue(const Rounded& r) {
     if (r.digits.empty()) return r.negative ? -0.0 : 0.0;
     char buf[64];
@@ -169,12 +192,19 @@ double Real(std::string_view text) {
     long lead_power = 0;
     bool nonzero = false;
     long int_count = 0;
+    // The significant digits as a whole number while there are at most 15.
+    std::uint64_t significand = 0;
+    int significant_digits = 0;
+    auto take_digit = [&](char c) {
+        if (nonzero && ++significant_digits <= 15) significand = significand * 10 + static_cast<unsigned>(c - '0');
+    };
     while (i < n && IsDigit(s[i])) {
         if (!nonzero && s[i] != '0') {
             nonzero = true;
             int_count = 0;
         }
         if (nonzero) ++int_count;
+        take_digit(s[i]);
         ++int_digits;
         ++i;
     }
@@ -188,6 +218,7 @@ double Real(std::string_view text) {
                 nonzero = true;
                 lead_power = pos;
             }
+            take_digit(s[i]);
             ++frac_digits;
             ++i;
         }
@@ -279,6 +310,11 @@ std::string Text(double value) {
     if (value == 0) return "0";
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        char buf[24];
+        const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(value));
+        return std::string(buf, res.ptr);
+    }
     // %.15G from the 15-digit form: no trailing zeros, exponent form below
     // 1E-4 and from 1E15 on, with at least two exponent digits.
     const Decimal15 d = ToDecimal15(value);
@@ -323,22 +359,15 @@ std::string Pattern(double value, int places) {
 double PatternValue(double value, int places) {
     if (!std::isfinite(value)) return value;
     const int p = places < 0 ? 0 : places;
+    if (double quick; value != 0 && RoundQuickly(value, p, quick)) return quick;
     return RoundedValue(RoundDecimal(ToDecimal15(value), p, false));
 }
 
 double RoundPlaces(double value, int places) {
     if (places < 0) Raise(kInvalidArgument);
     if (!std::isfinite(value)) return value;
+    if (double quick; value != 0 && RoundQuickly(value, places, quick)) return quick;
     return RoundedValue(RoundDecimal(ToDecimal15(value), places, true));
-}
-
-std::string Substring(std::string_view text, std::int64_t start, std::int64_t length) {
-    if (start < 1 || length < 0) Raise(kInvalidArgument);
-    const auto size = static_cast<std::int64_t>(text.size());
-    if (start > size) return {};
-    const std::int64_t avail = size - (start - 1);
-    const std::int64_t take = length < avail ? length : avail;
-    return std::string(text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(take)));
 }
 
 }  // namespace spanwright::numeric

@@ -45,6 +45,13 @@ const Row kParse[] = {
     {"lone_slash_type_is_0", [] { return n::Text(mdlDetType::DetType("/")); }, "0"},
     {"other_type_reads_zero", [] { return n::Text(mdlConvertInput::ConvertInput("3'4-1/2\"", 7)); }, "0"},
     {"negative_type_reads_zero_for_letters", [] { return n::Text(mdlConvertInput::ConvertInput("abc", -1)); }, "0"},
+    {"dash_after_the_inch_mark_is_refused", [] { return n::Text(mdlConvertInput::ParsePlain("5\"-")); }, "Error 100"},
+    {"bar_after_the_inch_mark_is_no_bar", [] { return n::Text(mdlConvertInput::ParseFraction("1-\"/")); }, "Error 5"},
+    {"bar_before_the_separator_is_not_the_fractions",
+     [] { return n::Text(mdlConvertInput::ParseFraction("1/2-3/4")); }, "Error 13"},
+    {"one_scan_reads_a_fraction", [] { return n::Text(mdlConvertInput::ReadDimension("-3'4-1/2\"")); }, "-40.5"},
+    {"one_scan_refuses_a_stray_dash", [] { return n::Text(mdlConvertInput::ReadDimension("3-4")); }, "Error 100"},
+    {"one_scan_of_nothing", [] { return n::Text(mdlConvertInput::ReadDimension("")); }, "0"},
 };
 INSTANTIATE_TEST_SUITE_P(Parse, Table, ::testing::ValuesIn(kParse), RowName);
 
@@ -62,10 +69,6 @@ const Row kNumeric[] = {
     {"boolean_zero", [] { return n::Text(n::ToBoolean("0")); }, "0"},
     {"boolean_non_zero", [] { return n::Text(n::ToBoolean("2.5")); }, "1"},
     {"boolean_other_words", [] { return n::Text(n::ToBoolean("yes")); }, "Error 13"},
-    {"substring_one_based", [] { return n::Substring("3'4", 3, 9); }, "4"},
-    {"substring_past_the_end", [] { return n::Substring("3'4", 4, 1); }, ""},
-    {"substring_start_zero", [] { return n::Substring("ab", 0, 1); }, "Error 5"},
-    {"substring_negative_length", [] { return n::Substring("ab", 1, -1); }, "Error 5"},
     {"description_13", [] { return StandardDescription(13); }, "Type mismatch."},
     {"description_94", [] { return StandardDescription(94); }, "No rounding step is chosen."},
 };

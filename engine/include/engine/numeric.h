@@ -9,7 +9,6 @@
 //   Text(0.00001)         -> "1E-05"    Text(-0.0) -> "0"
 //   Pattern(2.675, 2)     -> "2.68"     Pattern(2.5, 0) -> "3"
 //   RoundPlaces(0.125, 2) -> 0.12       RoundPlaces(2.5, 0) -> 2
-//   Substring("3'4", 3, 9) -> "4"       Substring("ab", 0, 1) -> error 5
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -59,9 +58,5 @@ double PatternValue(double value, int places);
 
 // Round half to even to `places` decimals, on the 15-significant-digit form.
 double RoundPlaces(double value, int places);
-
-// 1-based substring; start < 1 or length < 0 is error 5; a start beyond the
-// end gives the empty text.
-std::string Substring(std::string_view text, std::int64_t start, std::int64_t length);
 
 }  // namespace spanwright::numeric

@@ -22,23 +22,31 @@ struct Split {
     bool negative = false;
 };
 
-// Splitting into feet and inches: x = value / 12 rounded to `places`.
-Split SplitFeet(double value, int places) {
+// Splitting into feet and inches. Below 2^53 inches the feet are the whole
+// number F with 0 <= |value| - 12 F < 12, from a division corrected by the
+// exact remainder (fma gives it exactly), and the inches are that remainder:
+// 11999999999995 is 999999999999' and 7". From 2^53 on every value is a
+// whole number of an even count of inches and the feet are value / 12 to 15
+// digits with no inches left, as they always were.
+Split SplitFeet(double value) {
     Split split;
-    const double x = numeric::RoundPlaces(value / 12, places);
-    split.feet = std::trunc(x);
-    split.inches = (x - split.feet) * 12;
     split.negative = value < 0;
-    // Rounding x moves a remainder by up to 6E-9 inches, which decides exact
-    // ties the wrong way (0.025 at two places showed 0.02; 3/256 at 1/128
-    // showed 1/128). Where the remainder is not zero, take it from the value
-    // itself when the two agree within that noise and in sign; the feet and
-    // every other result stay as they are.
-    const double exact = value - split.feet * 12;
-    if (split.inches != 0 && std::fabs(exact - split.inches) <= 1e-7 &&
-        std::signbit(exact) == std::signbit(split.inches) && exact != 0) {
-        split.inches = exact;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < 0x1p53)) {
+        split.feet = std::trunc(numeric::RoundPlaces(value / 12, 0));
+        return split;
     }
+    double feet = std::trunc(magnitude / 12);
+    double inches = std::fma(-12.0, feet, magnitude);
+    if (inches < 0) {
+        feet -= 1;
+        inches += 12;
+    } else if (inches >= 12) {
+        feet += 1;
+        inches -= 12;
+    }
+    split.feet = split.negative ? -feet : feet;
+    split.inches = split.negative ? -inches : inches;
     return split;
 }
 
@@ -104,7 +112,7 @@ std::string FormatFractional(const double& value, const OutputOptions& options) 
     const std::int32_t den = 1 << position;
     numeric::Finite(value);
 
-    const Split split = SplitFeet(value, 9);
+    const Split split = SplitFeet(value);
     // The remainder in whole steps of 1/den (|steps| <= 12 den), half away
     // from zero: 4.5 at 1/16 is 72 steps, 4 inches and 8/16 = 1/2.
     const auto steps = static_cast<std::int32_t>(numeric::PatternValue(den * split.inches, 0));
@@ -136,10 +144,14 @@ std::string FormatDecimal(const double& value, const OutputOptions& options) {
     const bool square = options.SquareValue() == 1;
     numeric::Finite(value);
 
-    const Split split = SplitFeet(value, 11);
+    const Split split = SplitFeet(value);
+    // The inches at the value's own precision (12.45 leaves 0.45, not the
+    // binary 0.4499999999999993), so a half step goes up at every size.
+    const double exactInches =
+        std::fabs(value) < 0x1p53 ? numeric::Remainder15(value, split.feet * 12) : split.inches;
     // With rounding off, ten places; a position of 0 or less is the pattern "0".
     const int places = options.RoundValue() == 1 ? options.RoundPosition() : 10;
-    double inches = numeric::PatternValue(split.inches, places);
+    double inches = numeric::PatternValue(exactInches, places);
 
     switch (code) {
         case 0:
@@ -148,7 +160,8 @@ std::string FormatDecimal(const double& value, const OutputOptions& options) {
             if (split.negative) inches = -inches;
             return FeetAndInches(split, Text(inches), "", square);
         case 2:
-            // The feet are rounded once, from the unrounded remainder.
+            // The feet are rounded once, from the exact remainder: the feet's
+            // own 15-digit form already absorbs the binary error of the value.
             return Text(numeric::RoundPlaces(split.inches / 12 + split.feet, places)) + (square ? "" : "'");
         case 3:
             return Text(numeric::RoundPlaces(split.feet * 12 + inches, places)) + (square ? "" : "\"");

@@ -349,6 +349,31 @@ std::string Text(double value) {
     return out;
 }
 
+double Remainder15(double value, double whole) {
+    const double magnitude = std::fabs(value);
+    const double taken = std::fabs(whole);
+    if (taken == 0 || !std::isfinite(value)) return value;
+    // From 10^15 on the value is a whole number and its own precision is
+    // coarser than 15 digits: the binary remainder is exact and right.
+    if (magnitude >= 1e15) return value < 0 ? -(magnitude - taken) : magnitude - taken;
+    const Decimal15 d = ToDecimal15(magnitude);
+    // The 15-digit form is digits x 10^(exp10 - 14): with exp10 >= 14 a whole
+    // number, else one with 14 - exp10 decimals. taken <= magnitude < 10^15,
+    // so the difference is at least 0 and exact in 64 bits.
+    std::int64_t digits = 0;
+    for (const char c : d.digits) digits = digits * 10 + (c - '0');
+    double rest;
+    if (d.exp10 >= 14) {
+        for (int i = 14; i < d.exp10; ++i) digits *= 10;
+        rest = static_cast<double>(digits - static_cast<std::int64_t>(taken));
+    } else {
+        const int decimals = 14 - d.exp10;
+        const auto scaled = digits - static_cast<std::int64_t>(taken) * static_cast<std::int64_t>(kPowersOfTen[decimals]);
+        rest = static_cast<double>(scaled) / kPowersOfTen[decimals];
+    }
+    return value < 0 ? -rest : rest;
+}
+
 std::string Pattern(double value, int places) {
     if (!std::isfinite(value)) return Text(value);
     const int p = places < 0 ? 0 : places;

@@ -8,6 +8,12 @@
 //   FormatDimension(0.025) -> 0.03      (decimal, 2 places: an exact tie goes
 //                                        away from zero; the remainder of the
 //                                        feet split is taken from the value)
+//   FormatDimension(12.45) -> 12.5"     (decimal, 1 place, inches: the inches
+//                                        after the feet are read at the
+//                                        value's own precision, 0.45)
+//   FormatDimension(11999999999995) -> 999999999999'7" (the feet F are the
+//                                        whole number with 0 <= |value| - 12 F
+//                                        < 12, exact below 2^53 inches)
 // A value that is not finite raises 6.
 #include <cstdint>
 #include <string>

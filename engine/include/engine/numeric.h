@@ -59,4 +59,14 @@ double PatternValue(double value, int places);
 // Round half to even to `places` decimals, on the 15-significant-digit form.
 double RoundPlaces(double value, int places);
 
+// What is left of a value when a whole number (0 <= |whole| <= |value|) is
+// taken away, read at the value's own precision: its 15-significant-digit
+// form less |whole|, with the value's sign, as the nearest double (from
+// 10^15 on, where the value is whole, the exact difference). The binary
+// remainder would carry the typed value's error into a later rounding.
+//   Remainder15(12.45, 12)  -> 0.45   (12.45 - 12 is 0.44999999999999929)
+//   Remainder15(-24.005, 24) -> -0.005
+//   Remainder15(x, 0)       -> x
+double Remainder15(double value, double whole);
+
 }  // namespace spanwright::numeric

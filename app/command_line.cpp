@@ -13,14 +13,14 @@
 #include "calculator/calculator.h"
 #include "engine/errors.h"
 #include "engine/numeric.h"
-#include "main_window/saved_settings.h"
-#include "platform/registry_store.h"
+#include "settings/file_store.h"
 
 namespace spanwright::app {
 namespace {
 
 using calculator::Calculator;
 using calculator::SavedOptions;
+using calculator::SavedRounding;
 
 constexpr int kOk = 0;
 constexpr int kMessages = 1;
@@ -128,30 +128,28 @@ Request Parse(const std::vector<std::string>& args) {
 
 // The saved options with the flags put in their place.
 SavedOptions Options(const Request& r, SavedOptions saved) {
-    if (Given(r, "--fractional")) saved.output = "0";
-    if (Given(r, "--decimal")) saved.output = "1";
-    if (Given(r, "--square")) saved.square = "1";
-    if (Given(r, "--no-square")) saved.square = "0";
+    if (Given(r, "--fractional")) saved.output = 0;
+    if (Given(r, "--decimal")) saved.output = 1;
+    if (Given(r, "--square")) saved.square = true;
+    if (Given(r, "--no-square")) saved.square = false;
     // The lists as the chosen output and square setting fill them.
-    Calculator probe;
-    probe.Start(saved);
-    const calculator::OptionsPanel& panel = probe.Panel();
+    const int mode = saved.output == 1 ? 1 : 0;
     if (Given(r, "--format")) {
+        const std::vector<std::string> items = calculator::FormatItems(mode, saved.square);
         const std::string& wanted = r.values.at("--format");
-        const auto position = FindItem(panel.formatItems, wanted, false);
-        if (!position) Refuse("--format: '" + wanted + "' is not in the format list (" + ListText(panel.formatItems) + ")");
-        saved.format = std::to_string(*position);
+        saved.format = FindItem(items, wanted, false);
+        if (!saved.format) Refuse("--format: '" + wanted + "' is not in the format list (" + ListText(items) + ")");
     }
     if (Given(r, "--round")) {
+        const std::vector<std::string>& items = calculator::RoundItems(mode);
         const std::string& wanted = r.values.at("--round");
-        const auto position = FindItem(panel.roundItems, wanted, true);
-        if (!position) Refuse("--round: '" + wanted + "' is not in the rounding list (" + ListText(panel.roundItems) + ")");
-        saved.round = std::to_string(*position);
-        saved.roundOn = "1";
+        saved.round = FindItem(items, wanted, true);
+        if (!saved.round) Refuse("--round: '" + wanted + "' is not in the rounding list (" + ListText(items) + ")");
+        saved.roundOn = SavedRounding::On;
     }
     if (Given(r, "--no-round")) {
-        if (probe.Options().output == 0) Refuse("--no-round: fractional output is always rounded");
-        saved.roundOn = "0";
+        if (mode == 0) Refuse("--no-round: fractional output is always rounded");
+        saved.roundOn = SavedRounding::Off;
     }
     return saved;
 }
@@ -213,8 +211,8 @@ std::string Printed(const Calculator& core, bool tape) {
     return text;
 }
 
-int Run(const Request& r, platform::RegistryStore& store) {
-    const SavedOptions saved = Options(r, ReadSavedOptions(store));
+int Run(const Request& r, settings::Store& store) {
+    const SavedOptions saved = Options(r, settings::Load(store));
     const std::vector<calculator::keys::Key> keys = KeysOf(*r.keys == "-" ? ReadInput() : *r.keys);
     Calculator core;
     int status = kOk;
@@ -246,7 +244,7 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
         return std::cout << "spanwright " SPANWRIGHT_VERSION "\n" << std::flush ? kOk : kNoOutput;
     try {
         const Request request = Parse(args);
-        platform::RegistryStore store;
+        settings::FileStore store;
         return Run(request, store);
     } catch (const Refusal& refusal) {
         std::cerr << "spanwright: " << refusal.text << "\n(spanwright --help lists the options)\n";

@@ -47,8 +47,9 @@ constexpr std::string_view kHelp =
     "  --no-round                     decimal output unrounded\n"
     "  --help, --version\n"
     "\n"
-    "Exit status: 0 ok, 1 the calculator showed a message, 2 a usage error or\n"
-    "a character that is not a key, 3 the output could not be written.\n";
+    "Exit status: 0 ok, 1 the calculator showed a message or refused a key,\n"
+    "2 a usage error or a character that is not a key, 3 the output could not\n"
+    "be written.\n";
 
 struct Refusal {
     std::string text;
@@ -166,9 +167,16 @@ std::string ReadInput() {
     return text;
 }
 
+// A key press with where it stands in the text (1-based, in characters).
+struct TypedKey {
+    calculator::keys::Key key;
+    std::size_t place;
+    char typed;
+};
+
 // The key presses of the text, every character checked before anything runs.
-std::vector<calculator::keys::Key> KeysOf(std::string_view text) {
-    std::vector<calculator::keys::Key> keys;
+std::vector<TypedKey> KeysOf(std::string_view text) {
+    std::vector<TypedKey> keys;
     keys.reserve(text.size());
     std::size_t character = 0;
     for (std::size_t i = 0; i < text.size();) {
@@ -189,7 +197,7 @@ std::vector<calculator::keys::Key> KeysOf(std::string_view text) {
         }
         const auto key = length == 1 ? calculator::keys::OfTypedCharacter(static_cast<char>(c)) : std::nullopt;
         if (!key) Refuse(where + " '" + std::string(text.substr(i, length)) + "' is not a key");
-        keys.push_back(*key);
+        keys.push_back({*key, character, static_cast<char>(c)});
         i += length;
     }
     return keys;
@@ -213,7 +221,7 @@ std::string Printed(const Calculator& core, bool tape) {
 
 int Run(const Request& r, settings::Store& store) {
     const SavedOptions saved = Options(r, settings::Load(store));
-    const std::vector<calculator::keys::Key> keys = KeysOf(*r.keys == "-" ? ReadInput() : *r.keys);
+    const std::vector<TypedKey> keys = KeysOf(*r.keys == "-" ? ReadInput() : *r.keys);
     Calculator core;
     int status = kOk;
     auto report = [&status](const calculator::Outcome& outcome) {
@@ -223,7 +231,29 @@ int Run(const Request& r, settings::Store& store) {
         }
     };
     report(core.Start(saved));
-    for (const calculator::keys::Key& key : keys) report(core.KeyDown(key.code, key.shift));
+    // The first refused key is named, the others counted.
+    std::optional<TypedKey> firstRefused;
+    std::string why;
+    std::size_t moreRefused = 0;
+    for (const TypedKey& typed : keys) {
+        const calculator::Outcome outcome = core.KeyDown(typed.key.code, typed.key.shift);
+        report(outcome);
+        if (!outcome.refused) continue;
+        if (firstRefused) {
+            ++moreRefused;
+            continue;
+        }
+        firstRefused = typed;
+        why = *outcome.refused;
+    }
+    if (firstRefused) {
+        std::string line = "spanwright: key " + std::to_string(firstRefused->place) + " ('" +
+                           std::string(1, firstRefused->typed) + "') refused: " + why;
+        if (moreRefused > 0)
+            line += " (and " + std::to_string(moreRefused) + " more key" + (moreRefused == 1 ? "" : "s") + " refused)";
+        std::cerr << line << '\n';
+        status = kMessages;
+    }
     const std::string out = Printed(core, r.tape);
     std::signal(SIGPIPE, SIG_IGN);  // a closed reader is a failed write, status 3, not a killed process
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) return kNoOutput;

@@ -107,7 +107,15 @@ check('a first run writes nothing', p.stdout == b'0\'5"\n' and os.listdir(home) 
 # At most 16 MiB of keys from standard input.
 home = fresh_home()
 r = run(['--keys', '-'], b'1' * (16 << 20), home)
-check('16 MiB is read', r.returncode == 0 and r.stdout == b'1' * 15 + b'\n', (r.returncode, r.stdout[:40]))
+check('16 MiB is read', r.returncode == 1 and r.stdout == b'1' * 15 + b'\n' and r.stderr ==
+      b"spanwright: key 16 ('1') refused: the entry already holds 15 characters (and %d more keys refused)\n"
+      % ((16 << 20) - 16), (r.returncode, r.stdout[:40], r.stderr))
+
+# The whole sum of a refused entry: the answer is printed, the refusal named.
+r = run(['--keys', '1234567890123456789+1='], home=home)
+check('a refused key in a sum', r.returncode == 1 and r.stderr ==
+      b"spanwright: key 16 ('6') refused: the entry already holds 15 characters (and 3 more keys refused)\n",
+      (r.returncode, r.stderr))
 r = run(['--keys', '-'], b'1' * ((16 << 20) + 1), home)
 check('more than 16 MiB is refused', r.returncode == 2 and b'over 16 MiB' in r.stderr, (r.returncode, r.stderr))
 

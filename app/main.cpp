@@ -5,6 +5,10 @@
 //                   at once (status 0, no setting written) and bring it to
 //                   the front.
 #include <QApplication>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <optional>
 
 #include "command_line.h"
@@ -12,7 +16,29 @@
 #include "platform/pictures.h"
 #include "platform/single_instance.h"
 
+namespace {
+
+// A standard stream that is closed gets /dev/null in its place, so that no
+// file the program opens takes its number: standard error writes into
+// nothing, standard output stays unwritable (a write fails: status 3).
+void FillClosedStreams() {
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) != -1) continue;
+        const int opened = ::open("/dev/null", fd == STDERR_FILENO ? O_WRONLY : O_RDONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // A reader that went away is a failed write (status 3), never the end of
+    // the program, in every mode (the guard's socket too).
+    std::signal(SIGPIPE, SIG_IGN);
+    FillClosedStreams();
     if (const std::optional<int> status = spanwright::app::RunCommandLine(argc, argv)) return *status;
 
     QCoreApplication::setOrganizationName(QStringLiteral("Ostrel"));

@@ -128,5 +128,52 @@ p = subprocess.run([exe, '--keys', '5='], stdout=write_end, stderr=subprocess.PI
 os.close(write_end)
 check('a closed output is status 3', p.returncode == 3, p.returncode)
 
+# --help anywhere on the line prints the help and wins over --version.
+for args in (['--help'], ['--version', '--help'], ['--keys', '5', '--help'], ['--foo', '--help'], ['--help', '--keys']):
+    r = run(args, home=fresh_home())
+    check(f'help {args}', r.returncode == 0 and r.stdout.startswith(b'Usage: spanwright') and r.stderr == b'',
+          (r.returncode, r.stdout[:30], r.stderr))
+
+# Messages that quote what the user gave escape every byte that is not text.
+for args, message in (
+        ([b'--keys', b'5\x1b[2J'], b"spanwright: --keys: character 2 '\\x1b' is not a key"),
+        ([b'--format', b'\x1b]0;x\x07', b'--keys', b'5'],
+         b"spanwright: --format: '\\x1b]0;x\\x07' is not in the format list (None, Feet and Inches, Inches)"),
+        ([b'--round', b'\xff\xc2\x85', b'--keys', b'5'], b"spanwright: --round: '\\xff\\xc2\\x85' is not in the rounding list"),
+        ([b'--keys', b'5', b'--\xff\x1b'], b"spanwright: unknown option '--\\xff\\x1b' (see --help)"),
+        ([b'--format', 'Pieds é'.encode(), b'--keys', b'5'], "spanwright: --format: 'Pieds é' is not".encode())):
+    r = subprocess.run([exe.encode()] + args, env={**os.environ, 'HOME': fresh_home(), 'QT_QPA_PLATFORM': 'none-such'},
+                       capture_output=True, timeout=60)
+    check(f'escaped {args}', r.returncode == 2 and r.stderr.startswith(message), r.stderr)
+
+
+def closed_pipe():
+    read_end, write_end = os.pipe()
+    os.close(read_end)
+    return write_end
+
+
+# SIGPIPE never ends the program: a gone reader on standard output is status 3,
+# a gone or closed standard error never stops the answer.
+for args in (['--help'], ['--version'], ['--keys', '5=']):
+    write_end = closed_pipe()
+    p = subprocess.run([exe] + args, stdout=write_end, stderr=subprocess.PIPE, timeout=60,
+                       env={**os.environ, 'HOME': fresh_home()})
+    os.close(write_end)
+    check(f'{args} into a closed pipe is status 3', p.returncode == 3, p.returncode)
+p = subprocess.run([exe, '--keys', '5='], stdout=subprocess.PIPE, timeout=60, preexec_fn=lambda: os.close(1),
+                   env={**os.environ, 'HOME': fresh_home()})
+check('a closed standard output is status 3', p.returncode == 3, p.returncode)
+write_end = closed_pipe()
+p = subprocess.run([exe, '--keys', '8/0=5+3='], stdout=subprocess.PIPE, stderr=write_end, timeout=60,
+                   env={**os.environ, 'HOME': fresh_home()})
+os.close(write_end)
+check('a gone standard error never stops the answer', p.returncode == 1 and p.stdout == b'0\'8"\n', (p.returncode, p.stdout))
+home = fresh_home()
+p = subprocess.run([exe, '--tape', '--keys', '8/0=5+3='], stdout=subprocess.PIPE, timeout=60,
+                   preexec_fn=lambda: os.close(2), env={**os.environ, 'HOME': home, 'XDG_CONFIG_HOME': home + '/config'})
+check('a closed standard error never stops the answer',
+      p.returncode == 1 and p.stdout == b'8\n/ 0\n= Error 11\n\n5\n+ 3\n= 0\'8"\n', (p.returncode, p.stdout))
+
 print(f'{passed} passed, {failures} failed')
 sys.exit(1 if failures else 0)

@@ -329,11 +329,8 @@ int Print(std::string_view text) {
 }  // namespace
 
 std::optional<int> RunCommandLine(int argc, char* argv[]) {
+    if (argc <= 1) return std::nullopt;
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const auto ours = [](const std::string& a) {
-        return IsOneOf(kAlone, a) || IsOneOf(kWithValue, a.substr(0, a.find('=')));
-    };
-    if (std::none_of(args.begin(), args.end(), ours)) return std::nullopt;
     // --help or --version anywhere wins over every other argument, known or not.
     if (std::count(args.begin(), args.end(), "--help") > 0) return Print(kHelp);
     if (std::count(args.begin(), args.end(), "--version") > 0) return Print("spanwright " SPANWRIGHT_VERSION "\n");

@@ -1,6 +1,9 @@
-// The program's entry: the command line when asked for (no window, nothing
-// written), else one running copy per user and the main window.
+// The program's entry: the command line when given any argument (no window,
+// nothing written), else one running copy per user and the main window.
 //   spanwright --keys "5+3="  -> prints 0'8" (command_line.h)
+//   no display                -> spanwright: no display to show the window on;
+//                                spanwright --help shows the command line
+//                                (status 1, no abort, display_check.h)
 //   first start  -> the calculator window; later starts while it runs end
 //                   at once (status 0, no setting written) and bring it to
 //                   the front.
@@ -12,6 +15,7 @@
 #include <optional>
 
 #include "command_line.h"
+#include "display_check.h"
 #include "main_window/frmMain.h"
 #include "platform/pictures.h"
 #include "platform/single_instance.h"
@@ -44,10 +48,16 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("Ostrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Spanwright"));
 
+    // The display first, before the guard: a start that cannot show a
+    // window ends with one line and leaves nothing behind.
+    if (!spanwright::app::DisplayNamed()) return spanwright::app::NoDisplay();
+    spanwright::app::PlatformGuard platform;
+    QApplication app(argc, argv);
+    platform.Opened();
+
     spanwright::platform::SingleInstance instance;
     if (!instance.Claim()) return 0;  // the running copy answered: its window comes to the front
 
-    QApplication app(argc, argv);
     QApplication::setWindowIcon(spanwright::platform::AppIcon());
     spanwright::frmMain form;
     QObject::connect(&instance, &spanwright::platform::SingleInstance::RaiseRequested, &form,

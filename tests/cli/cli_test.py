@@ -9,7 +9,7 @@ import subprocess
 import sys
 import tempfile
 
-exe, cases = sys.argv[1], sys.argv[2]
+exe, cases = os.path.abspath(sys.argv[1]), sys.argv[2]
 failures = 0
 passed = 0
 
@@ -174,6 +174,35 @@ p = subprocess.run([exe, '--tape', '--keys', '8/0=5+3='], stdout=subprocess.PIPE
                    preexec_fn=lambda: os.close(2), env={**os.environ, 'HOME': home, 'XDG_CONFIG_HOME': home + '/config'})
 check('a closed standard error never stops the answer',
       p.returncode == 1 and p.stdout == b'8\n/ 0\n= Error 11\n\n5\n+ 3\n= 0\'8"\n', (p.returncode, p.stdout))
+
+# An unknown option is the one line, nothing else.
+r = run(['--foo'], home=fresh_home())
+check('an unknown option is one line', r.stderr == b"spanwright: unknown option '--foo' (see --help)\n", r.stderr)
+
+# No display: one line, status 1, no abort, no core file, nothing written;
+# the environment still chooses Qt's platform.
+no_display = b'spanwright: no display to show the window on; spanwright --help shows the command line\n'
+for name, extra in (('no display named', {}), ('a display that refuses', {'DISPLAY': ':97'}),
+                    ('a platform that cannot be loaded', {'QT_QPA_PLATFORM': 'none-such'})):
+    home = fresh_home()
+    env = {k: v for k, v in os.environ.items() if k not in ('DISPLAY', 'WAYLAND_DISPLAY', 'QT_QPA_PLATFORM')}
+    env.update(HOME=home, XDG_CONFIG_HOME=home + '/config', XDG_RUNTIME_DIR=home + '/run', TMPDIR=home + '/tmp', **extra)
+    before = files_under(home)
+    p = subprocess.run([exe], env=env, capture_output=True, timeout=60, cwd=home)
+    check(name, p.returncode == 1 and p.stderr == no_display and p.stdout == b'', (p.returncode, p.stderr))
+    check(name + ': nothing written, no core file', files_under(home) == before, files_under(home))
+home = fresh_home()
+env = {k: v for k, v in os.environ.items() if k not in ('DISPLAY', 'WAYLAND_DISPLAY')}
+env.update(HOME=home, XDG_CONFIG_HOME=home + '/config', XDG_RUNTIME_DIR=home + '/run', TMPDIR=home + '/tmp',
+           QT_QPA_PLATFORM='offscreen', QT_SCALE_FACTOR='2')
+p = subprocess.Popen([exe], env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+try:
+    p.wait(timeout=3)
+    check('QT_QPA_PLATFORM still chooses the platform', False, (p.returncode, p.stderr.read()))
+except subprocess.TimeoutExpired:
+    p.terminate()
+    p.wait(timeout=30)
+    check('QT_QPA_PLATFORM still chooses the platform', True)
 
 print(f'{passed} passed, {failures} failed')
 sys.exit(1 if failures else 0)

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -13,14 +12,14 @@
 #include "calculator/calculator.h"
 #include "engine/errors.h"
 #include "engine/numeric.h"
-#include "main_window/saved_settings.h"
-#include "platform/registry_store.h"
+#include "settings/file_store.h"
 
 namespace spanwright::app {
 namespace {
 
 using calculator::Calculator;
 using calculator::SavedOptions;
+using calculator::SavedRounding;
 
 constexpr int kOk = 0;
 constexpr int kMessages = 1;
@@ -32,6 +31,7 @@ constexpr std::string_view kHelp =
     "Usage: spanwright [--keys TEXT | --keys -] [--tape] [options]\n"
     "Types TEXT at the calculator, with no window, and prints the display\n"
     "(and its square-unit tag) after the last key, or with --tape the history.\n"
+    "Without arguments the calculator's window starts.\n"
     "\n"
     "Keys: 0-9 . ' \" f F n N + - * / as typed; = or a line feed is Enter;\n"
     "blanks, tabs and carriage returns are skipped. --keys - reads the keys\n"
@@ -46,15 +46,62 @@ constexpr std::string_view kHelp =
     "                                 (\"1/16 Inch\") or its value (0.01); rounds\n"
     "  --no-round                     decimal output unrounded\n"
     "  --help, --version\n"
+    "--keys=TEXT, --format=TEXT and --round=TEXT are the same as the two-word forms.\n"
     "\n"
-    "Exit status: 0 ok, 1 the calculator showed a message, 2 a usage error or\n"
-    "a character that is not a key, 3 the output could not be written.\n";
+    "Exit status: 0 ok, 1 the calculator showed a message or refused a key,\n"
+    "2 a usage error or a character that is not a key, 3 the output could not\n"
+    "be written.\n";
+
+const std::vector<std::string> kWithValue = {"--keys", "--format", "--round"};
+const std::vector<std::string> kAlone = {"--tape",      "--fractional", "--decimal", "--square",
+                                         "--no-square", "--no-round",   "--help",    "--version"};
+
+bool IsOneOf(const std::vector<std::string>& list, const std::string& a) {
+    return std::find(list.begin(), list.end(), a) != list.end();
+}
 
 struct Refusal {
     std::string text;
+    bool hint = true;  // a second line pointing at --help
 };
 
-[[noreturn]] void Refuse(const std::string& text) { throw Refusal{text}; }
+[[noreturn]] void Refuse(const std::string& text, bool hint = true) { throw Refusal{text, hint}; }
+
+// The length of the UTF-8 sequence at text[i] when it is printable text:
+// no control character (C0, DEL, C1), no byte outside UTF-8; else 0.
+std::size_t PrintableAt(std::string_view text, std::size_t i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) return c >= 0x20 && c != 0x7F ? 1 : 0;
+    const std::size_t length = (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k)
+        if ((static_cast<unsigned char>(text[i + k]) >> 6) != 2) return 0;
+    const unsigned char next = static_cast<unsigned char>(text[i + 1]);
+    if (length == 2 && (c < 0xC2 || (c == 0xC2 && next < 0xA0))) return 0;  // overlong, or C1
+    if (length == 3 && c == 0xE0 && next < 0xA0) return 0;                 // overlong
+    if (length == 3 && c == 0xED && next >= 0xA0) return 0;                // a surrogate
+    if (length == 4 && (c > 0xF4 || (c == 0xF0 && next < 0x90) || (c == 0xF4 && next >= 0x90))) return 0;
+    return length;
+}
+
+// What the user gave, for a message: printable text as it is, every other
+// byte escaped, so nothing reaches the terminal as a control:
+//   "a\x1b[2J" -> a\x1b[2J (as six visible characters);  "\xff" -> \xff;  "é" -> é
+std::string Quoted(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        if (const std::size_t length = PrintableAt(text, i)) {
+            out.append(text.substr(i, length));
+            i += length;
+            continue;
+        }
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(text[i]));
+        out += hex;
+        ++i;
+    }
+    return out;
+}
 
 std::string Lower(std::string_view s) {
     std::string out(s);
@@ -97,61 +144,69 @@ std::optional<int> FindItem(const std::vector<std::string>& items, const std::st
 }
 
 struct Request {
-    std::optional<std::string> keys;  // the text, or "-" for standard input
-    bool tape = false;
     std::map<std::string, std::string> values;  // the flags given, each once
 };
 
 bool Given(const Request& r, const std::string& flag) { return r.values.count(flag) > 0; }
 
+// Every argument checked before anything runs: an unknown one (Qt's own
+// -platform too) is refused, whatever else is given.
 Request Parse(const std::vector<std::string>& args) {
-    static const std::vector<std::string> kWithValue = {"--keys", "--format", "--round"};
-    static const std::vector<std::string> kAlone = {"--tape", "--fractional", "--decimal", "--square",
-                                                    "--no-square", "--no-round"};
     Request r;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool withValue = std::count(kWithValue.begin(), kWithValue.end(), a) > 0;
-        if (!withValue && std::count(kAlone.begin(), kAlone.end(), a) == 0) Refuse("unknown argument '" + a + "'");
-        if (Given(r, a)) Refuse(a + " is given twice");
-        if (withValue && i + 1 == args.size()) Refuse(a + " needs a value");
-        r.values[a] = withValue ? args[++i] : "";
+        std::string flag = args[i];
+        std::optional<std::string> value;
+        if (const std::size_t equals = flag.find('='); flag.rfind("--", 0) == 0 && equals != std::string::npos &&
+                                                       IsOneOf(kWithValue, flag.substr(0, equals))) {
+            value = flag.substr(equals + 1);
+            flag.resize(equals);
+        }
+        const bool withValue = IsOneOf(kWithValue, flag);
+        if (!withValue && !IsOneOf(kAlone, flag))
+            Refuse("unknown option '" + Quoted(flag) + "' (see --help)", false);
+        if (Given(r, flag)) Refuse(flag + " is given twice");
+        if (withValue && !value) {
+            if (i + 1 == args.size()) Refuse(flag + " needs a value");
+            value = args[++i];
+        }
+        r.values[flag] = value.value_or("");
     }
+    return r;
+}
+
+void CheckTogether(const Request& r) {
     for (const auto& [one, other] : {std::pair{"--fractional", "--decimal"}, {"--square", "--no-square"},
                                      {"--round", "--no-round"}})
         if (Given(r, one) && Given(r, other)) Refuse(std::string(one) + " and " + other + " contradict each other");
-    if (!Given(r, "--keys")) Refuse(args.front() + " goes with --keys");
-    r.keys = r.values["--keys"];
-    r.tape = Given(r, "--tape");
-    return r;
+    if (!Given(r, "--keys")) Refuse(r.values.begin()->first + " goes with --keys");
 }
 
 // The saved options with the flags put in their place.
 SavedOptions Options(const Request& r, SavedOptions saved) {
-    if (Given(r, "--fractional")) saved.output = "0";
-    if (Given(r, "--decimal")) saved.output = "1";
-    if (Given(r, "--square")) saved.square = "1";
-    if (Given(r, "--no-square")) saved.square = "0";
+    if (Given(r, "--fractional")) saved.output = 0;
+    if (Given(r, "--decimal")) saved.output = 1;
+    if (Given(r, "--square")) saved.square = true;
+    if (Given(r, "--no-square")) saved.square = false;
     // The lists as the chosen output and square setting fill them.
-    Calculator probe;
-    probe.Start(saved);
-    const calculator::OptionsPanel& panel = probe.Panel();
+    const int mode = saved.output == 1 ? 1 : 0;
     if (Given(r, "--format")) {
+        const std::vector<std::string> items = calculator::FormatItems(mode, saved.square);
         const std::string& wanted = r.values.at("--format");
-        const auto position = FindItem(panel.formatItems, wanted, false);
-        if (!position) Refuse("--format: '" + wanted + "' is not in the format list (" + ListText(panel.formatItems) + ")");
-        saved.format = std::to_string(*position);
+        saved.format = FindItem(items, wanted, false);
+        if (!saved.format)
+            Refuse("--format: '" + Quoted(wanted) + "' is not in the format list (" + ListText(items) + ")");
     }
     if (Given(r, "--round")) {
+        const std::vector<std::string>& items = calculator::RoundItems(mode);
         const std::string& wanted = r.values.at("--round");
-        const auto position = FindItem(panel.roundItems, wanted, true);
-        if (!position) Refuse("--round: '" + wanted + "' is not in the rounding list (" + ListText(panel.roundItems) + ")");
-        saved.round = std::to_string(*position);
-        saved.roundOn = "1";
+        saved.round = FindItem(items, wanted, true);
+        if (!saved.round)
+            Refuse("--round: '" + Quoted(wanted) + "' is not in the rounding list (" + ListText(items) + ")");
+        saved.roundOn = SavedRounding::On;
     }
     if (Given(r, "--no-round")) {
-        if (probe.Options().output == 0) Refuse("--no-round: fractional output is always rounded");
-        saved.roundOn = "0";
+        if (mode == 0) Refuse("--no-round: fractional output is always rounded");
+        saved.roundOn = SavedRounding::Off;
     }
     return saved;
 }
@@ -168,19 +223,24 @@ std::string ReadInput() {
     return text;
 }
 
+// A key press with where it stands in the text (1-based, in characters).
+struct TypedKey {
+    calculator::keys::Key key;
+    std::size_t place;
+    char typed;
+};
+
 // The key presses of the text, every character checked before anything runs.
-std::vector<calculator::keys::Key> KeysOf(std::string_view text) {
-    std::vector<calculator::keys::Key> keys;
+std::vector<TypedKey> KeysOf(std::string_view text) {
+    std::vector<TypedKey> keys;
     keys.reserve(text.size());
     std::size_t character = 0;
     for (std::size_t i = 0; i < text.size();) {
         ++character;
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        bool valid = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) valid = (static_cast<unsigned char>(text[i + k]) >> 6) == 2;
+        const std::size_t length = c < 0x80 ? 1 : PrintableAt(text, i);
         const std::string where = "--keys: character " + std::to_string(character);
-        if (!valid) {
+        if (length == 0) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "0x%02X", c);
             Refuse(where + " (byte " + hex + ") is not a key");
@@ -190,8 +250,8 @@ std::vector<calculator::keys::Key> KeysOf(std::string_view text) {
             continue;
         }
         const auto key = length == 1 ? calculator::keys::OfTypedCharacter(static_cast<char>(c)) : std::nullopt;
-        if (!key) Refuse(where + " '" + std::string(text.substr(i, length)) + "' is not a key");
-        keys.push_back(*key);
+        if (!key) Refuse(where + " '" + Quoted(text.substr(i, length)) + "' is not a key");
+        keys.push_back({*key, character, static_cast<char>(c)});
         i += length;
     }
     return keys;
@@ -213,43 +273,75 @@ std::string Printed(const Calculator& core, bool tape) {
     return text;
 }
 
-int Run(const Request& r, platform::RegistryStore& store) {
-    const SavedOptions saved = Options(r, ReadSavedOptions(store));
-    const std::vector<calculator::keys::Key> keys = KeysOf(*r.keys == "-" ? ReadInput() : *r.keys);
+// Standard error may be closed or gone: a failed message never stops the answer.
+void Say(const std::string& line) {
+    std::cerr << line << '\n';
+    std::cerr.clear();
+}
+
+int Run(const Request& r, settings::Store& store) {
+    const SavedOptions saved = Options(r, settings::Load(store));
+    const std::string& given = r.values.at("--keys");
+    const std::vector<TypedKey> keys = KeysOf(given == "-" ? ReadInput() : given);
     Calculator core;
     int status = kOk;
     auto report = [&status](const calculator::Outcome& outcome) {
         for (const calculator::Message& message : outcome.messages) {
-            std::cerr << message.text << '\n';
+            Say(message.text);
             status = kMessages;
         }
     };
     report(core.Start(saved));
-    for (const calculator::keys::Key& key : keys) report(core.KeyDown(key.code, key.shift));
-    const std::string out = Printed(core, r.tape);
-    std::signal(SIGPIPE, SIG_IGN);  // a closed reader is a failed write, status 3, not a killed process
+    // The first refused key is named, the others counted.
+    std::optional<TypedKey> firstRefused;
+    std::string why;
+    std::size_t moreRefused = 0;
+    for (const TypedKey& typed : keys) {
+        const calculator::Outcome outcome = core.KeyDown(typed.key.code, typed.key.shift);
+        report(outcome);
+        if (!outcome.refused) continue;
+        if (firstRefused) {
+            ++moreRefused;
+            continue;
+        }
+        firstRefused = typed;
+        why = *outcome.refused;
+    }
+    if (firstRefused) {
+        std::string line = "spanwright: key " + std::to_string(firstRefused->place) + " ('" +
+                           Quoted(std::string_view(&firstRefused->typed, 1)) + "') refused: " + why;
+        if (moreRefused > 0)
+            line += " (and " + std::to_string(moreRefused) + " more key" + (moreRefused == 1 ? "" : "s") + " refused)";
+        Say(line);
+        status = kMessages;
+    }
+    const std::string out = Printed(core, r.values.count("--tape") > 0);
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) return kNoOutput;
     return status;
+}
+
+// --help and --version print their text; a reader that went away is status 3.
+int Print(std::string_view text) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) return kNoOutput;
+    return kOk;
 }
 
 }  // namespace
 
 std::optional<int> RunCommandLine(int argc, char* argv[]) {
+    if (argc <= 1) return std::nullopt;
     const std::vector<std::string> args(argv + 1, argv + argc);
-    static const std::vector<std::string> kOurs = {"--keys", "--tape", "--fractional", "--decimal", "--square",
-                                                   "--no-square", "--format", "--round", "--no-round", "--help",
-                                                   "--version"};
-    const auto ours = [](const std::string& a) { return std::count(kOurs.begin(), kOurs.end(), a) > 0; };
-    if (std::none_of(args.begin(), args.end(), ours)) return std::nullopt;
-    if (args.size() == 1 && args[0] == "--help") return std::cout << kHelp << std::flush ? kOk : kNoOutput;
-    if (args.size() == 1 && args[0] == "--version")
-        return std::cout << "spanwright " SPANWRIGHT_VERSION "\n" << std::flush ? kOk : kNoOutput;
+    // --help or --version anywhere wins over every other argument, known or not.
+    if (std::count(args.begin(), args.end(), "--help") > 0) return Print(kHelp);
+    if (std::count(args.begin(), args.end(), "--version") > 0) return Print("spanwright " SPANWRIGHT_VERSION "\n");
     try {
         const Request request = Parse(args);
-        platform::RegistryStore store;
+        CheckTogether(request);
+        settings::FileStore store;
         return Run(request, store);
     } catch (const Refusal& refusal) {
-        std::cerr << "spanwright: " << refusal.text << "\n(spanwright --help lists the options)\n";
+        Say("spanwright: " + refusal.text);
+        if (refusal.hint) Say("(spanwright --help lists the options)");
         return kUsage;
     }
 }

@@ -8,13 +8,17 @@
 //                                            standard error               status 1
 //   spanwright --keys "5@"                 -> spanwright: --keys: character 2 '@'
 //                                            is not a key                 status 2
+//   spanwright --foo, spanwright -platform xcb
+//                                          -> spanwright: unknown option '--foo' (see --help)
+//                                                                         status 2
 //   spanwright                             -> not a command line: the window starts
 #include <optional>
 
 namespace spanwright::app {
 
-// The exit status when the arguments ask for the command line (--keys,
-// --help, --version, or any of its options), or nothing: start the window.
+// The exit status when there is any argument (the window takes none, not
+// even Qt's own: only the environment, QT_QPA_PLATFORM, QT_SCALE_FACTOR,
+// reaches Qt), or nothing: start the window.
 std::optional<int> RunCommandLine(int argc, char* argv[]);
 
 }  // namespace spanwright::app

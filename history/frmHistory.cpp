@@ -11,12 +11,11 @@
 #include <algorithm>
 
 #include "history/history_export.h"
-#include "history/saved_position.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/screen_placement.h"
 #include "platform/twips.h"
-#include "settings/settings.h"
+#include "settings/file_store.h"
 
 namespace spanwright {
 namespace {
@@ -42,7 +41,14 @@ QString DefaultSaveDialog(QWidget* parent, const frmHistory::SaveRequest& reques
 }
 }  // namespace
 
-frmHistory::frmHistory(QWidget* parent) : QMainWindow(parent, Qt::Window) {
+frmHistory::frmHistory(settings::Store& store, QWidget* parent) : frmHistory(&store, parent) {}
+
+frmHistory::frmHistory(QWidget* parent) : frmHistory(static_cast<settings::Store*>(nullptr), parent) {}
+
+frmHistory::frmHistory(settings::Store* store, QWidget* parent)
+    : QMainWindow(parent, Qt::Window),
+      ownStore_(store ? nullptr : std::make_unique<settings::FileStore>()),
+      store_(store ? *store : *ownStore_) {
     setWindowTitle(QStringLiteral("History - Spanwright"));
     setWindowIcon(platform::AppIcon());
 
@@ -81,17 +87,9 @@ void frmHistory::Form_Load() {
     // Each edge on its own: a missing or unreadable one keeps the place the
     // window system chooses. The result is used only if the window can
     // still be seen there.
-    QPoint place = pos();
-    bool found = false;
-    if (const auto top = history::SavedEdgePixels(settings::Read(store_, settings::key::HistTop))) {
-        place.setY(*top);
-        found = true;
-    }
-    if (const auto left = history::SavedEdgePixels(settings::Read(store_, settings::key::HistLeft))) {
-        place.setX(*left);
-        found = true;
-    }
-    if (!found) return;
+    const settings::SavedSettings saved = settings::Load(store_);
+    if (!saved.histTop && !saved.histLeft) return;
+    const QPoint place(saved.histLeft.value_or(x()), saved.histTop.value_or(y()));
     if (platform::ShowsOnAScreen(QRect(place, frameGeometry().size()), platform::AvailableScreens())) move(place);
 }
 
@@ -99,8 +97,10 @@ void frmHistory::Form_Unload() {
     // A window never shown nor placed has no position yet: the window system
     // chooses one when it first appears. Saving (0, 0) would pin it there.
     if (!shownOnce_ && !testAttribute(Qt::WA_Moved)) return;
-    settings::Write(store_, settings::key::HistTop, QString::number(platform::ToTwips(y())));
-    settings::Write(store_, settings::key::HistLeft, QString::number(platform::ToTwips(x())));
+    settings::SavedSettings saved;
+    saved.histTop = y();
+    saved.histLeft = x();
+    settings::Save(store_, saved, settings::Writer::HistoryWindow);
 }
 
 void frmHistory::Form_Resize() {

@@ -4,11 +4,10 @@
 #include <QPushButton>
 
 #include "main_window/frmMain.h"
-#include "main_window/saved_settings.h"
 #include "platform/popup_menu.h"
-#include "platform/registry_store.h"
 #include "platform/screen_placement.h"
 #include "platform/window_accessible.h"
+#include "settings/file_store.h"
 
 namespace spanwright {
 
@@ -29,8 +28,8 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
 
 frmMain::~frmMain() = default;
 
-platform::RegistryStore& frmMain::Registry() {
-    if (!objRegistry) objRegistry = std::make_unique<platform::RegistryStore>();
+settings::Store& frmMain::Registry() {
+    if (!objRegistry) objRegistry = std::make_unique<settings::FileStore>();
     return *objRegistry;
 }
 
@@ -38,20 +37,20 @@ platform::RegistryStore& frmMain::Registry() {
 // (display "0", the output options, the memory's capacity) in the core.
 // Another running copy was detected before this window existed (app/main.cpp).
 void frmMain::Form_Load() {
-    RestoreWindow();
-    Show(core_.Start(ReadSavedOptions(Registry())), false);
+    const settings::SavedSettings saved = settings::Load(Registry());
+    RestoreWindow(saved);
+    Show(core_.Start(saved), false);
     FinishLoad();
 }
 
-// "Top" and "Left" applied only where the window stays visible; the panel
+// The saved place applied only where the window stays visible; the panel
 // as it was.
-void frmMain::RestoreWindow() {
-    const SavedPlace place = ReadSavedPlace(Registry());
-    const QPoint target(place.left.value_or(x()), place.top.value_or(y()));
-    if ((place.top || place.left) &&
+void frmMain::RestoreWindow(const settings::SavedSettings& saved) {
+    const QPoint target(saved.left.value_or(x()), saved.top.value_or(y()));
+    if ((saved.top || saved.left) &&
         platform::ShowsOnAScreen(QRect(target, frameGeometry().size()), platform::AvailableScreens()))
         move(target);
-    SetPanelShown(ReadShowOptions(Registry()));
+    SetPanelShown(saved.showOptions);
 }
 
 // Shown with every control built and the settings applied; the memory menu
@@ -74,7 +73,12 @@ void frmMain::Form_Resize() { HistoryFollowsWindowState(); }
 
 void frmMain::Form_Unload() {
     UnloadOtherWindows();
-    WriteSettings(Registry(), pos(), blnShowOptions, core_.Options());
+    settings::SavedSettings saved;
+    saved.top = pos().y();
+    saved.left = pos().x();
+    saved.showOptions = blnShowOptions;
+    saved.TakeOptions(core_.Options());
+    settings::Save(Registry(), saved, settings::Writer::MainWindow);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -26,7 +26,7 @@ void frmMain::cmdHistory_Click() {
 // Clear is the core's: the box empties when the tape does.
 frmHistory& frmMain::History() {
     if (history_) return *history_;
-    history_ = new frmHistory(this);
+    history_ = new frmHistory(Registry(), this);
     history_->SetClearRequest([this] { Show(core_.ClearHistory(), false); });
     return *history_;
 }

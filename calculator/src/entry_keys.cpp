@@ -25,6 +25,7 @@ bool Calculator::KeyDigit(int digit) {
         newExpression_ = false;
         StartNewOperand();
     } else if (AtEntryLimit(display_)) {
+        outcome_.refused = "the entry already holds 15 characters";
         return false;  // a result of any length still gives way to a new entry
     }
     display_ += static_cast<char>('0' + digit);
@@ -32,7 +33,14 @@ bool Calculator::KeyDigit(int digit) {
 }
 
 bool Calculator::KeyDot(int) {
-    if (!newExpression_ && (AtEntryLimit(display_) || text::Contains(display_, '-'))) return false;
+    if (!newExpression_ && AtEntryLimit(display_)) {
+        outcome_.refused = "the entry already holds 15 characters";
+        return false;
+    }
+    if (!newExpression_ && text::Contains(display_, '-')) {
+        outcome_.refused = "a point cannot follow the entry's '-'";
+        return false;
+    }
     DotAct();
     return true;
 }
@@ -73,6 +81,8 @@ void Calculator::DotAct() {
         StartNewOperand();
     } else if (!text::Contains(display_, '.')) {
         display_ += '.';
+    } else {
+        outcome_.refused = "the entry already holds a point";
     }
 }
 
@@ -117,6 +127,8 @@ void Calculator::DirectAct(DirectKey key) {
 // 5 -> 5'; "" and 5'3 stay as they are. A mark after a shown result is a
 // new operand.
 void Calculator::AppendMark(char mark) {
+    if (!display_.empty() && text::Contains(display_, mark))
+        outcome_.refused = mark == '\'' ? "the entry already holds a feet mark" : "the entry already holds an inch mark";
     if (display_.empty() || text::Contains(display_, mark)) return;
     display_ += mark;
     StartNewOperand();

@@ -4,11 +4,7 @@
 //   fractional "Inches" (2) -> decimal: "Inches" (3); decimal "Feet" (2) ->
 //   fractional: "Feet and Inches" (1); rounding position 6 keeps 6 (1/64
 //   Inch <-> 1E-06); fractional always has rounding on, its box disabled.
-#include <cmath>
-#include <limits>
-
 #include "calculator/calculator.h"
-#include "engine/errors.h"
 #include "engine/numeric.h"
 
 namespace spanwright::calculator {
@@ -33,19 +29,6 @@ std::vector<std::string> DecimalSteps() {
     return items;
 }
 
-const std::vector<std::string>& RoundItems(int mode) {
-    static const std::vector<std::string> fractional = FractionalSteps();
-    static const std::vector<std::string> decimal = DecimalSteps();
-    return mode == 0 ? fractional : decimal;
-}
-
-std::vector<std::string> FormatItems(int mode, bool square) {
-    if (square) return mode == 0 ? std::vector<std::string>{"Square Inches"}
-                                 : std::vector<std::string>{"Square Feet", "Square Inches"};
-    if (mode == 0) return {"None", "Feet and Inches", "Inches"};
-    return {"None", "Feet and Inches", "Feet", "Inches"};
-}
-
 // Where the format list lands after a refill, from its previous position p.
 int FormatPositionAfterFill(int mode, bool square, int p) {
     if (!square) {
@@ -65,66 +48,45 @@ int InList(int position, const std::vector<std::string>& items) {
     return position >= 0 && position < static_cast<int>(items.size()) ? position : -1;
 }
 
-// Start-up runs step by step; a step whose conversion fails is skipped and
-// nothing is reported. Only the numbered errors of a conversion are meant:
-// anything else is a fault of the program and goes on up.
-template <class Step>
-void Try(Step step) {
-    try {
-        step();
-    } catch (const NumberedError&) {
-    }
+}  // namespace
+
+const std::vector<std::string>& RoundItems(int mode) {
+    static const std::vector<std::string> fractional = FractionalSteps();
+    static const std::vector<std::string> decimal = DecimalSteps();
+    return mode == 0 ? fractional : decimal;
 }
 
-}  // namespace
+std::vector<std::string> FormatItems(int mode, bool square) {
+    if (square) return mode == 0 ? std::vector<std::string>{"Square Inches"}
+                                 : std::vector<std::string>{"Square Feet", "Square Inches"};
+    if (mode == 0) return {"None", "Feet and Inches", "Inches"};
+    return {"None", "Feet and Inches", "Feet", "Inches"};
+}
 
 void Calculator::StartUp(const SavedOptions& saved) {
     display_ = "0";
     newExpression_ = true;
 
-    Try([&] { SetOutput(saved.output && numeric::Whole16(*saved.output) == 1 ? 1 : 0); });
-    // An "Output" naming neither button (7, or not a number) would leave
-    // every result blank for the whole run: fractional, as at a first run.
-    if (options_.output != 0 && options_.output != 1) SetOutput(0);
+    // An output naming neither button would leave every result blank for
+    // the whole run: fractional, as at a first run.
+    SetOutput(saved.output == 1 ? 1 : 0);
+    SetSquareCheck(saved.square);
+    // A position outside the list, -1 ("nothing selected") too, is not
+    // applied: the fill's choice stands, and that is what shut-down saves.
+    const auto inList = [](const std::optional<int>& p, const std::vector<std::string>& items) {
+        return p && *p >= 0 && *p < static_cast<int>(items.size());
+    };
+    if (inList(saved.format, panel_.formatItems)) SetFormatPosition(*saved.format);
+    if (inList(saved.round, panel_.roundItems)) SetRoundPosition(*saved.round);
 
-    Try([&] {
-        if (!saved.square) return;
-        const int value = numeric::Whole16(*saved.square);
-        if (value == 0 || value == 1) SetSquareCheck(value == 1);
-    });
-    // A position outside the list is not applied: the fill's choice stands.
-    Try([&] {
-        if (!saved.format) return;
-        const int position = numeric::Whole16(*saved.format);
-        if (position >= -1 && position < static_cast<int>(panel_.formatItems.size())) SetFormatPosition(position);
-    });
-    Try([&] {
-        if (!saved.round) return;
-        const int position = numeric::Whole16(*saved.round);
-        if (position >= -1 && position < static_cast<int>(panel_.roundItems.size())) SetRoundPosition(position);
-    });
-
-    // "RoundOn" 0, missing or no number runs the rounding handler directly;
-    // otherwise 0 or 1 sets the box.
-    bool runHandler = true;
-    if (saved.roundOn) Try([&] { runHandler = numeric::Real(*saved.roundOn) == 0; });
-    if (runHandler) {
-        Try([&] { RoundingChanged(); });
-    } else {
-        Try([&] {
-            const int value = numeric::Whole16(*saved.roundOn);
-            if (value == 0 || value == 1) SetRoundCheck(value == 1);
-        });
+    switch (saved.roundOn) {
+        case SavedRounding::AsTheOutputLeavesIt: RoundingChanged(); break;
+        case SavedRounding::Off: SetRoundCheck(false); break;
+        case SavedRounding::On: SetRoundCheck(true); break;
+        case SavedRounding::Unchanged: break;
     }
 
-    // The memory's capacity: a whole number from 1 up, else 10.
-    memoryCapacity_ = 10;
-    Try([&] {
-        if (!saved.listCount) return;
-        const double value = numeric::Real(*saved.listCount);
-        if (value >= 1 && value == std::floor(value) && value <= std::numeric_limits<std::int32_t>::max())
-            memoryCapacity_ = static_cast<std::size_t>(value);
-    });
+    memoryCapacity_ = saved.listCount >= 1 ? saved.listCount : 10;
 }
 
 // Setting a control from code runs its handler once when its value changes.

@@ -6,6 +6,7 @@
 
 #include "calculator/calculator.h"
 #include "platform/key_translation.h"
+#include "settings/saved_settings.h"
 #include "support/key_script.h"
 
 namespace spanwright::test {
@@ -113,16 +114,10 @@ void RunKeyRow() {
     QFETCH(QStringList, row);
     CorePlayer p;
     QStringList tokens = row[1].split(u' ', Qt::SkipEmptyParts);
-    calculator::SavedOptions saved;
-    const std::map<QString, std::optional<std::string> calculator::SavedOptions::*> fields = {
-        {"Output", &calculator::SavedOptions::output}, {"Square", &calculator::SavedOptions::square},
-        {"Format", &calculator::SavedOptions::format}, {"Round", &calculator::SavedOptions::round},
-        {"RoundOn", &calculator::SavedOptions::roundOn}, {"ListCount", &calculator::SavedOptions::listCount}};
-    for (const auto& [name, value] : TakeSettings(tokens)) {
-        if (!fields.count(name)) qFatal("no setting %s", qPrintable(name));
-        if (!value.isEmpty()) saved.*fields.at(name) = value.toStdString();
-    }
-    p.Take(p.core.Start(saved));
+    // The saved text read as the program reads it.
+    settings::MapStore store;
+    for (const auto& [name, value] : TakeSettings(tokens)) store.Write(name.toStdString(), value.toStdString());
+    p.Take(p.core.Start(settings::Load(store)));
     p.Play(tokens.join(u' '));
     QCOMPARE(Text(p.shownTape), Text(p.core.Tape()));
     CompareColumns(p, header, row);

@@ -9,7 +9,7 @@ import subprocess
 import sys
 import tempfile
 
-exe, cases = sys.argv[1], sys.argv[2]
+exe, cases = os.path.abspath(sys.argv[1]), sys.argv[2]
 failures = 0
 passed = 0
 
@@ -107,7 +107,15 @@ check('a first run writes nothing', p.stdout == b'0\'5"\n' and os.listdir(home) 
 # At most 16 MiB of keys from standard input.
 home = fresh_home()
 r = run(['--keys', '-'], b'1' * (16 << 20), home)
-check('16 MiB is read', r.returncode == 0 and r.stdout == b'1' * 15 + b'\n', (r.returncode, r.stdout[:40]))
+check('16 MiB is read', r.returncode == 1 and r.stdout == b'1' * 15 + b'\n' and r.stderr ==
+      b"spanwright: key 16 ('1') refused: the entry already holds 15 characters (and %d more keys refused)\n"
+      % ((16 << 20) - 16), (r.returncode, r.stdout[:40], r.stderr))
+
+# The whole sum of a refused entry: the answer is printed, the refusal named.
+r = run(['--keys', '1234567890123456789+1='], home=home)
+check('a refused key in a sum', r.returncode == 1 and r.stderr ==
+      b"spanwright: key 16 ('6') refused: the entry already holds 15 characters (and 3 more keys refused)\n",
+      (r.returncode, r.stderr))
 r = run(['--keys', '-'], b'1' * ((16 << 20) + 1), home)
 check('more than 16 MiB is refused', r.returncode == 2 and b'over 16 MiB' in r.stderr, (r.returncode, r.stderr))
 
@@ -119,6 +127,82 @@ p = subprocess.run([exe, '--keys', '5='], stdout=write_end, stderr=subprocess.PI
                    env={**os.environ, 'HOME': env_home, 'XDG_CONFIG_HOME': env_home + '/config'})
 os.close(write_end)
 check('a closed output is status 3', p.returncode == 3, p.returncode)
+
+# --help anywhere on the line prints the help and wins over --version.
+for args in (['--help'], ['--version', '--help'], ['--keys', '5', '--help'], ['--foo', '--help'], ['--help', '--keys']):
+    r = run(args, home=fresh_home())
+    check(f'help {args}', r.returncode == 0 and r.stdout.startswith(b'Usage: spanwright') and r.stderr == b'',
+          (r.returncode, r.stdout[:30], r.stderr))
+
+# Messages that quote what the user gave escape every byte that is not text.
+for args, message in (
+        ([b'--keys', b'5\x1b[2J'], b"spanwright: --keys: character 2 '\\x1b' is not a key"),
+        ([b'--format', b'\x1b]0;x\x07', b'--keys', b'5'],
+         b"spanwright: --format: '\\x1b]0;x\\x07' is not in the format list (None, Feet and Inches, Inches)"),
+        ([b'--round', b'\xff\xc2\x85', b'--keys', b'5'], b"spanwright: --round: '\\xff\\xc2\\x85' is not in the rounding list"),
+        ([b'--keys', b'5', b'--\xff\x1b'], b"spanwright: unknown option '--\\xff\\x1b' (see --help)"),
+        ([b'--format', 'Pieds é'.encode(), b'--keys', b'5'], "spanwright: --format: 'Pieds é' is not".encode())):
+    r = subprocess.run([exe.encode()] + args, env={**os.environ, 'HOME': fresh_home(), 'QT_QPA_PLATFORM': 'none-such'},
+                       capture_output=True, timeout=60)
+    check(f'escaped {args}', r.returncode == 2 and r.stderr.startswith(message), r.stderr)
+
+
+def closed_pipe():
+    read_end, write_end = os.pipe()
+    os.close(read_end)
+    return write_end
+
+
+# SIGPIPE never ends the program: a gone reader on standard output is status 3,
+# a gone or closed standard error never stops the answer.
+for args in (['--help'], ['--version'], ['--keys', '5=']):
+    write_end = closed_pipe()
+    p = subprocess.run([exe] + args, stdout=write_end, stderr=subprocess.PIPE, timeout=60,
+                       env={**os.environ, 'HOME': fresh_home()})
+    os.close(write_end)
+    check(f'{args} into a closed pipe is status 3', p.returncode == 3, p.returncode)
+p = subprocess.run([exe, '--keys', '5='], stdout=subprocess.PIPE, timeout=60, preexec_fn=lambda: os.close(1),
+                   env={**os.environ, 'HOME': fresh_home()})
+check('a closed standard output is status 3', p.returncode == 3, p.returncode)
+write_end = closed_pipe()
+p = subprocess.run([exe, '--keys', '8/0=5+3='], stdout=subprocess.PIPE, stderr=write_end, timeout=60,
+                   env={**os.environ, 'HOME': fresh_home()})
+os.close(write_end)
+check('a gone standard error never stops the answer', p.returncode == 1 and p.stdout == b'0\'8"\n', (p.returncode, p.stdout))
+home = fresh_home()
+p = subprocess.run([exe, '--tape', '--keys', '8/0=5+3='], stdout=subprocess.PIPE, timeout=60,
+                   preexec_fn=lambda: os.close(2), env={**os.environ, 'HOME': home, 'XDG_CONFIG_HOME': home + '/config'})
+check('a closed standard error never stops the answer',
+      p.returncode == 1 and p.stdout == b'8\n/ 0\n= Error 11\n\n5\n+ 3\n= 0\'8"\n', (p.returncode, p.stdout))
+
+# An unknown option is the one line, nothing else.
+r = run(['--foo'], home=fresh_home())
+check('an unknown option is one line', r.stderr == b"spanwright: unknown option '--foo' (see --help)\n", r.stderr)
+
+# No display: one line, status 1, no abort, no core file, nothing written;
+# the environment still chooses Qt's platform.
+no_display = b'spanwright: no display to show the window on; spanwright --help shows the command line\n'
+for name, extra in (('no display named', {}), ('a display that refuses', {'DISPLAY': ':97'}),
+                    ('a platform that cannot be loaded', {'QT_QPA_PLATFORM': 'none-such'})):
+    home = fresh_home()
+    env = {k: v for k, v in os.environ.items() if k not in ('DISPLAY', 'WAYLAND_DISPLAY', 'QT_QPA_PLATFORM')}
+    env.update(HOME=home, XDG_CONFIG_HOME=home + '/config', XDG_RUNTIME_DIR=home + '/run', TMPDIR=home + '/tmp', **extra)
+    before = files_under(home)
+    p = subprocess.run([exe], env=env, capture_output=True, timeout=60, cwd=home)
+    check(name, p.returncode == 1 and p.stderr == no_display and p.stdout == b'', (p.returncode, p.stderr))
+    check(name + ': nothing written, no core file', files_under(home) == before, files_under(home))
+home = fresh_home()
+env = {k: v for k, v in os.environ.items() if k not in ('DISPLAY', 'WAYLAND_DISPLAY')}
+env.update(HOME=home, XDG_CONFIG_HOME=home + '/config', XDG_RUNTIME_DIR=home + '/run', TMPDIR=home + '/tmp',
+           QT_QPA_PLATFORM='offscreen', QT_SCALE_FACTOR='2')
+p = subprocess.Popen([exe], env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+try:
+    p.wait(timeout=3)
+    check('QT_QPA_PLATFORM still chooses the platform', False, (p.returncode, p.stderr.read()))
+except subprocess.TimeoutExpired:
+    p.terminate()
+    p.wait(timeout=30)
+    check('QT_QPA_PLATFORM still chooses the platform', True)
 
 print(f'{passed} passed, {failures} failed')
 sys.exit(1 if failures else 0)

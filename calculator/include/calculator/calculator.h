@@ -24,15 +24,23 @@
 
 namespace spanwright::calculator {
 
-// The saved settings the calculation starts from, as text; nothing for a
-// missing or empty value.
+// The saved rounding box as start-up applies it: set to Off or On, left
+// Unchanged, or left as the output mode leaves it with the rounding handler
+// run once, so that the rounding list follows the box.
+enum class SavedRounding { AsTheOutputLeavesIt, Off, On, Unchanged };
+
+// The saved values the calculation starts from, as the settings read them
+// (settings/saved_settings.h converts the text).
+//   {}                         -> fractional, "Feet and Inches", "1/16 Inch", memory 10
+//   {.output = 1, .format = 3} -> decimal "Inches"
+//   {.format = -1} or {.format = 9} -> outside the list: the fill's choice stays
 struct SavedOptions {
-    std::optional<std::string> output;     // "Output": 0 fractional, 1 decimal
-    std::optional<std::string> square;     // "Square": 0 or 1
-    std::optional<std::string> format;     // "Format": format list position
-    std::optional<std::string> round;      // "Round": rounding list position
-    std::optional<std::string> roundOn;    // "RoundOn": 0 or 1
-    std::optional<std::string> listCount;  // "ListCount": the memory's capacity
+    int output = 0;                 // 0 fractional, 1 decimal
+    bool square = false;            // square units
+    std::optional<int> format;      // format list position
+    std::optional<int> round;       // rounding list position
+    SavedRounding roundOn = SavedRounding::AsTheOutputLeavesIt;
+    std::size_t listCount = 10;     // the memory's capacity, from 1 up
 };
 
 // What the options panel shows beside the values in OutputOptions.
@@ -43,6 +51,14 @@ struct OptionsPanel {
     bool roundListEnabled = true;          // the rounding list (enabled when rounding is on)
     friend bool operator==(const OptionsPanel&, const OptionsPanel&) = default;
 };
+
+// The lists' items for an output mode (0 fractional, 1 decimal), as the
+// panel fills them:
+//   FormatItems(0, false) -> "None", "Feet and Inches", "Inches"
+//   FormatItems(1, true)  -> "Square Feet", "Square Inches"
+//   RoundItems(0) -> "1 Inch" ... "1/256 Inch";  RoundItems(1) -> "1", "0.1" ... "1E-08"
+std::vector<std::string> FormatItems(int mode, bool square);
+const std::vector<std::string>& RoundItems(int mode);
 
 // The keys that act without the keyboard map when clicked.
 enum class DirectKey { Feet, Inches, Fraction, Sign };
@@ -60,7 +76,7 @@ public:
     Calculator();
 
     // Start-up: display "0", the output options and the memory's capacity
-    // from the saved values. A value that cannot be read skips its step.
+    // from the saved values.
     Outcome Start(const SavedOptions& saved);
 
     // A key press with the keyboard table's code and Shift state (keys.h).

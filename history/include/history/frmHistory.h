@@ -15,14 +15,14 @@
 // Clear (the "Clear" menu) empties it: Text() "", Length() 0.
 //
 // Life: the main window creates it hidden at its start (the constructor runs
-// Form_Load, which restores the saved "HistTop"/"HistLeft"), shows and hides
+// Form_Load, which restores the saved position), shows and hides
 // it, and calls Form_Unload when it closes, which saves the position.
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
 #include "history/history_text.h"
-#include "platform/registry_store.h"
+#include "settings/saved_settings.h"
 
 class QAction;
 class QMenu;
@@ -44,6 +44,8 @@ public:
     // Returns the chosen path, or the empty text when the user cancels.
     using SaveDialog = std::function<QString(QWidget* parent, const SaveRequest& request)>;
 
+    // With the program's settings store; alone (tests), with a store of its own.
+    frmHistory(settings::Store& store, QWidget* parent);
     explicit frmHistory(QWidget* parent = nullptr);
     ~frmHistory() override;
 
@@ -84,8 +86,11 @@ private:
     void Form_Load();
     void Form_Resize();
 
+    frmHistory(settings::Store* store, QWidget* parent);
+
+    std::unique_ptr<settings::Store> ownStore_;
+    settings::Store& store_;
     std::unique_ptr<history::HistoryText> text_;
-    platform::RegistryStore store_;
     SaveDialog dialog_;
     std::function<void()> clearRequest_;
     bool shownOnce_ = false;

@@ -28,8 +28,12 @@ class QRadioButton;
 namespace spanwright::platform {
 class PictureBox;
 class PopupMenu;
-class RegistryStore;
 }  // namespace spanwright::platform
+
+namespace spanwright::settings {
+class Store;
+struct SavedSettings;
+}  // namespace spanwright::settings
 
 namespace spanwright {
 
@@ -73,7 +77,7 @@ public:
     // The window's own state.
     bool blnShowOptions = false;
     bool blnHistVisible = false;
-    std::unique_ptr<platform::RegistryStore> objRegistry;
+    std::unique_ptr<settings::Store> objRegistry;  // the settings file, for every window
     std::unique_ptr<platform::PopupMenu> cp;  // the memory's Recall menu
     stair::StairVariables stairVars;          // outlive the stair window
 
@@ -162,8 +166,8 @@ private:
     void MirrorMemory();
 
     // frmMain_lifecycle.cpp
-    platform::RegistryStore& Registry();
-    void RestoreWindow();
+    settings::Store& Registry();
+    void RestoreWindow(const settings::SavedSettings& saved);
     void FinishLoad();
     void SetPanelShown(bool shown);
 

@@ -2,8 +2,8 @@
 // Named text values that persist between runs, in the per-user settings file (INI text)
 // (~/.config/Ostrel/Spanwright.conf under XDG; the system-wide file is read
 // as a fallback). Root and path map to one group of that file:
-//   WriteValue(kLocalMachine, "Software\\Ostrel\\Spanwright\\", "Top", "1200")
-//     -> [Software/Ostrel/Spanwright] Top=1200
+//   WriteValue(kLocalMachine, "Software\\Ostrel\\Spanwright\\", "Name", "1200")
+//     -> [Software/Ostrel/Spanwright] Name=1200
 //   ReadValue(..., "Missing", value) -> false, value ""
 // Only a missing file or a regular one (a link to one is followed) of at
 // most 1 MiB is opened; anything else is neither read nor written, and every

@@ -5,17 +5,14 @@
 //   after a result: "." -> 0.    F -> 0-    N -> the result's sign toggled
 //   F on 5" -> 5-    F on 5' -> 5'0-    N on 0 -> 0
 #include "calculator/calculator.h"
-#include "text.h"
 
 namespace spanwright::calculator {
 namespace {
 
 constexpr std::size_t kMaxEntry = 15;  // characters a keyed entry may reach
 
-// Whether s holds exactly kMaxEntry characters; a long text is not counted.
-bool AtEntryLimit(const std::string& s) {
-    return s.size() >= kMaxEntry && s.size() <= 4 * kMaxEntry && text::CodePoints(s) == kMaxEntry;
-}
+// Whether the display holds exactly kMaxEntry characters.
+bool AtEntryLimit(const DisplayText& display) { return display.CodePoints() == kMaxEntry; }
 
 }  // namespace
 
@@ -32,7 +29,7 @@ bool Calculator::KeyDigit(int digit) {
 }
 
 bool Calculator::KeyDot(int) {
-    if (!newExpression_ && (AtEntryLimit(display_) || text::Contains(display_, '-'))) return false;
+    if (!newExpression_ && (AtEntryLimit(display_) || display_.Holds('-'))) return false;
     DotAct();
     return true;
 }
@@ -71,14 +68,14 @@ void Calculator::DotAct() {
         display_ = "0.";
         newExpression_ = false;
         StartNewOperand();
-    } else if (!text::Contains(display_, '.')) {
+    } else if (!display_.Holds('.')) {
         display_ += '.';
     }
 }
 
 void Calculator::BackAct() {
     if (display_.empty()) return;
-    text::DropLast(display_, 1);
+    display_.DropLast();
     StartNewOperand();
 }
 
@@ -117,18 +114,18 @@ void Calculator::DirectAct(DirectKey key) {
 // 5 -> 5'; "" and 5'3 stay as they are. A mark after a shown result is a
 // new operand.
 void Calculator::AppendMark(char mark) {
-    if (display_.empty() || text::Contains(display_, mark)) return;
+    if (display_.empty() || display_.Holds(mark)) return;
     display_ += mark;
     StartNewOperand();
 }
 
 void Calculator::FractionAct() {
-    if (text::Contains(display_, '-') && !newExpression_) return;
+    if (display_.Holds('-') && !newExpression_) return;
     if (display_.empty() || newExpression_) {
         display_ = "0-";
         if (newExpression_) StartNewOperand();
     } else if (display_.back() == '"') {
-        display_.back() = '-';
+        display_.ReplaceBack('-');
     } else if (display_.back() == '\'') {
         display_ += "0-";
     } else {
@@ -140,8 +137,8 @@ void Calculator::FractionAct() {
 
 void Calculator::SignAct() {
     if (display_ == "0") return;
-    if (!display_.empty() && display_.front() == '-') display_.erase(0, 1);
-    else display_.insert(0, 1, '-');
+    if (!display_.empty() && display_.front() == '-') display_.EraseFront();
+    else display_.InsertFront('-');
     StartNewOperand();
 }
 

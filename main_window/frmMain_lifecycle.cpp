@@ -8,10 +8,12 @@
 #include "platform/screen_placement.h"
 #include "platform/window_accessible.h"
 #include "settings/file_store.h"
+#include "stair/stair_opener.h"
 
 namespace spanwright {
 
-frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+frmMain::frmMain(QWidget* parent)
+    : QWidget(parent), stairOpener_(std::make_unique<stair::StairOpener>(stairVars, core_.Options())) {
     platform::ReportAsFrame(this);  // first: screen readers list the window as a frame
     setWindowTitle(QStringLiteral("Spanwright"));
     BuildDisplayRow();

@@ -7,6 +7,7 @@
 #include "about/frmAbout.h"
 #include "history/frmHistory.h"
 #include "main_window/frmMain.h"
+#include "stair/stair_opener.h"
 
 namespace spanwright {
 
@@ -57,7 +58,7 @@ void frmMain::HistoryFollowsWindowState() {
     }
 }
 
-void frmMain::cmdStair_Click() { stairOpener_.Open(); }
+void frmMain::cmdStair_Click() { stairOpener_->Open(); }
 
 void frmMain::cmdAbout_Click() {
     frmAbout::ShowModal(this);
@@ -71,7 +72,7 @@ void frmMain::UnloadOtherWindows() {
         history_->Form_Unload();
         history_->hide();
     }
-    stairOpener_.Unload();
+    stairOpener_->Unload();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (auto* about = qobject_cast<frmAbout*>(window)) about->reject();
     }

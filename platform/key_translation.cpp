@@ -3,53 +3,60 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <optional>
+
+#include "calculator/keys.h"
 
 namespace spanwright::platform {
 namespace {
 
-constexpr int kShift = 1;
-constexpr int kCtrl = 2;
-constexpr int kAlt = 4;
+using namespace calculator::keys;
 
 int ModifierState(Qt::KeyboardModifiers modifiers) {
-    return (modifiers & Qt::ShiftModifier ? kShift : 0) | (modifiers & Qt::ControlModifier ? kCtrl : 0) |
-           (modifiers & Qt::AltModifier ? kAlt : 0);
+    return (modifiers & Qt::ShiftModifier ? kShiftDown : 0) | (modifiers & Qt::ControlModifier ? kCtrlDown : 0) |
+           (modifiers & Qt::AltModifier ? kAltDown : 0);
 }
 
 // A printable character typed without Ctrl or Alt: the character decides.
+// Off the keypad it presses the key the typed-character map names; every
+// letter gives its capital's code and "=" the "=" key, which the map
+// leaves alone (typed text presses Enter with it).
 VirtualKey FromCharacter(QChar ch, bool keypad) {
     const char16_t c = ch.unicode();
-    if (c >= u'0' && c <= u'9') return {(keypad ? 96 : 48) + (c - u'0'), 0};
-    if (c >= u'a' && c <= u'z') return {'A' + (c - u'a'), 0};
-    if (c >= u'A' && c <= u'Z') return {int(c), 0};
-    switch (c) {
-        case u'.': return {keypad ? 110 : 190, 0};
-        case u',': return {keypad ? 110 : 0, 0};  // the keypad's decimal key on comma layouts
-        case u'\'': return {222, 0};
-        case u'"': return {222, kShift};
-        case u'-': return keypad ? VirtualKey{109, 0} : VirtualKey{189, 0};
-        case u'+': return keypad ? VirtualKey{107, 0} : VirtualKey{187, kShift};
-        case u'*': return keypad ? VirtualKey{106, 0} : VirtualKey{56, kShift};
-        case u'/': return {keypad ? 111 : 191, 0};
-        case u'=': return {187, 0};
-        default: return {0, 0};
+    if (keypad) {
+        if (c >= u'0' && c <= u'9') return {kKeypad0 + (c - u'0'), 0};
+        switch (c) {
+            case u'.':
+            case u',': return {kKeypadPoint, 0};  // the keypad's decimal key on comma layouts too
+            case u'-': return {kKeypadSubtract, 0};
+            case u'+': return {kKeypadAdd, 0};
+            case u'*': return {kKeypadMultiply, 0};
+            case u'/': return {kKeypadDivide, 0};
+            default: break;
+        }
     }
+    if (c >= u'a' && c <= u'z') return {kLetterA + (c - u'a'), 0};
+    if (c >= u'A' && c <= u'Z') return {kLetterA + (c - u'A'), 0};
+    if (c == u'=') return {kEquals, 0};
+    if (c >= 0x80) return {0, 0};
+    const std::optional<Key> key = OfTypedCharacter(static_cast<char>(c));
+    return key ? VirtualKey{key->code, key->shift} : VirtualKey{0, 0};
 }
 
 // While Ctrl or Alt is held the key decides, and Shift is the physical one.
 int CodeOfKey(int qtKey, bool keypad) {
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return (keypad ? 96 : 48) + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return kLetterA + (qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return (keypad ? kKeypad0 : kDigit0) + (qtKey - Qt::Key_0);
     switch (qtKey) {
-        case Qt::Key_Slash: return keypad ? 111 : 191;
+        case Qt::Key_Slash: return keypad ? kKeypadDivide : kSlash;
         case Qt::Key_Apostrophe:
-        case Qt::Key_QuoteDbl: return 222;
-        case Qt::Key_Minus: return keypad ? 109 : 189;
-        case Qt::Key_Period: return keypad ? 110 : 190;
-        case Qt::Key_Comma: return keypad ? 110 : 188;
-        case Qt::Key_Plus: return keypad ? 107 : 187;
-        case Qt::Key_Equal: return 187;
-        case Qt::Key_Asterisk: return keypad ? 106 : 56;
+        case Qt::Key_QuoteDbl: return kQuote;
+        case Qt::Key_Minus: return keypad ? kKeypadSubtract : kMinus;
+        case Qt::Key_Period: return keypad ? kKeypadPoint : kPeriod;
+        case Qt::Key_Comma: return keypad ? kKeypadPoint : kComma;
+        case Qt::Key_Plus: return keypad ? kKeypadAdd : kEquals;
+        case Qt::Key_Equal: return kEquals;
+        case Qt::Key_Asterisk: return keypad ? kKeypadMultiply : kStar;
         default: return 0;
     }
 }
@@ -58,12 +65,12 @@ int CodeOfKey(int qtKey, bool keypad) {
 int CodeOfControlKey(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Backspace: return 8;
-        case Qt::Key_Delete: return 46;
-        case Qt::Key_Shift: return 16;
-        case Qt::Key_Control: return 17;
-        case Qt::Key_Alt: return 18;
+        case Qt::Key_Enter: return kEnter;
+        case Qt::Key_Backspace: return kBackspace;
+        case Qt::Key_Delete: return kDelete;
+        case Qt::Key_Shift: return kShiftKey;
+        case Qt::Key_Control: return kCtrlKey;
+        case Qt::Key_Alt: return kAltKey;
         default: return 0;
     }
 }
@@ -95,7 +102,7 @@ VirtualKey TranslateKey(int qtKey, Qt::KeyboardModifiers modifiers, const QStrin
     const int state = ModifierState(modifiers);
     const bool keypad = modifiers & Qt::KeypadModifier;
     if (const int code = CodeOfControlKey(qtKey)) return {code, state};
-    if (state & (kCtrl | kAlt)) return {CodeOfKey(qtKey, keypad), state};
+    if (state & (kCtrlDown | kAltDown)) return {CodeOfKey(qtKey, keypad), state};
     if (text.size() == 1 && text.at(0).isPrint()) return FromCharacter(text.at(0), keypad);
     return {0, state};
 }

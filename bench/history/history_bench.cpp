@@ -165,7 +165,7 @@ void LongOperand(qsizetype bytes, const QTemporaryDir& dir) {
     h.SetSaveDialog([&dir](QWidget*, const frmHistory::SaveRequest&) { return dir.filePath("Long.txt"); });
     PaintCounter display;
     PaintCounter box;
-    w.lblDisplay->installEventFilter(&display);
+    w.ForTest().controls.lblDisplay->installEventFilter(&display);
     h.Text1->viewport()->installEventFilter(&box);
     double worst = 0;
     auto step = [&](const char* what, auto act) { worst = std::max(worst, Timed(what, aim, display, box, act)); };

@@ -44,7 +44,7 @@ Outcome Calculator::ClickClearAll() {
 Outcome Calculator::Store() {
     return Act([&] {
         if (memory_.size() >= memoryCapacity_) memory_.pop_front();
-        memory_.push_back(display_);
+        memory_.push_back(display_.str());
         ++memoryRevision_;
     });
 }
@@ -69,7 +69,7 @@ Outcome Calculator::Paste(const std::optional<std::string>& text) {
 }
 
 Outcome Calculator::Copy() {
-    return Act([&] { outcome_.clipboard = display_; });
+    return Act([&] { outcome_.clipboard = display_.str(); });
 }
 
 Outcome Calculator::ClearHistory() {

@@ -5,17 +5,14 @@
 //   after a result: "." -> 0.    F -> 0-    N -> the result's sign toggled
 //   F on 5" -> 5-    F on 5' -> 5'0-    N on 0 -> 0
 #include "calculator/calculator.h"
-#include "text.h"
 
 namespace spanwright::calculator {
 namespace {
 
 constexpr std::size_t kMaxEntry = 15;  // characters a keyed entry may reach
 
-// Whether s holds exactly kMaxEntry characters; a long text is not counted.
-bool AtEntryLimit(const std::string& s) {
-    return s.size() >= kMaxEntry && s.size() <= 4 * kMaxEntry && text::CodePoints(s) == kMaxEntry;
-}
+// Whether the display holds exactly kMaxEntry characters.
+bool AtEntryLimit(const DisplayText& display) { return display.CodePoints() == kMaxEntry; }
 
 }  // namespace
 
@@ -37,7 +34,7 @@ bool Calculator::KeyDot(int) {
         outcome_.refused = "the entry already holds 15 characters";
         return false;
     }
-    if (!newExpression_ && text::Contains(display_, '-')) {
+    if (!newExpression_ && display_.Holds('-')) {
         outcome_.refused = "a point cannot follow the entry's '-'";
         return false;
     }
@@ -79,7 +76,7 @@ void Calculator::DotAct() {
         display_ = "0.";
         newExpression_ = false;
         StartNewOperand();
-    } else if (!text::Contains(display_, '.')) {
+    } else if (!display_.Holds('.')) {
         display_ += '.';
     } else {
         outcome_.refused = "the entry already holds a point";
@@ -88,7 +85,7 @@ void Calculator::DotAct() {
 
 void Calculator::BackAct() {
     if (display_.empty()) return;
-    text::DropLast(display_, 1);
+    display_.DropLast();
     StartNewOperand();
 }
 
@@ -127,20 +124,20 @@ void Calculator::DirectAct(DirectKey key) {
 // 5 -> 5'; "" and 5'3 stay as they are. A mark after a shown result is a
 // new operand.
 void Calculator::AppendMark(char mark) {
-    if (!display_.empty() && text::Contains(display_, mark))
+    if (!display_.empty() && display_.Holds(mark))
         outcome_.refused = mark == '\'' ? "the entry already holds a feet mark" : "the entry already holds an inch mark";
-    if (display_.empty() || text::Contains(display_, mark)) return;
+    if (display_.empty() || display_.Holds(mark)) return;
     display_ += mark;
     StartNewOperand();
 }
 
 void Calculator::FractionAct() {
-    if (text::Contains(display_, '-') && !newExpression_) return;
+    if (display_.Holds('-') && !newExpression_) return;
     if (display_.empty() || newExpression_) {
         display_ = "0-";
         if (newExpression_) StartNewOperand();
     } else if (display_.back() == '"') {
-        display_.back() = '-';
+        display_.ReplaceBack('-');
     } else if (display_.back() == '\'') {
         display_ += "0-";
     } else {
@@ -152,8 +149,8 @@ void Calculator::FractionAct() {
 
 void Calculator::SignAct() {
     if (display_ == "0") return;
-    if (!display_.empty() && display_.front() == '-') display_.erase(0, 1);
-    else display_.insert(0, 1, '-');
+    if (!display_.empty() && display_.front() == '-') display_.EraseFront();
+    else display_.InsertFront('-');
     StartNewOperand();
 }
 

@@ -78,27 +78,4 @@ void Calculator::CarryOverSquareUnits() {
     squareTag_.clear();
 }
 
-namespace keys {
-
-std::optional<Key> OfTypedCharacter(char c) {
-    if (c >= '0' && c <= '9') return Key{kDigit0 + (c - '0'), 0};
-    switch (c) {
-        case '.': return Key{kPeriod, 0};
-        case '\'': return Key{kQuote, 0};
-        case '"': return Key{kQuote, kShiftDown};
-        case 'f':
-        case 'F': return Key{kLetterF, 0};
-        case 'n':
-        case 'N': return Key{kLetterN, 0};
-        case '+': return Key{kEquals, kShiftDown};
-        case '-': return Key{kMinus, 0};
-        case '*': return Key{kStar, kShiftDown};
-        case '/': return Key{kSlash, 0};
-        case '=':
-        case '\n': return Key{kEnter, 0};
-        default: return std::nullopt;
-    }
-}
-
-}  // namespace keys
 }  // namespace spanwright::calculator

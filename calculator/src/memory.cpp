@@ -10,7 +10,7 @@ namespace spanwright::calculator {
 
 bool Calculator::KeyClipboard(int which) {
     if (which == 0) {
-        outcome_.clipboard = display_;
+        outcome_.clipboard = display_.str();
     } else if (clipboard_ && *clipboard_) {
         if (const std::optional<std::string> text = (*clipboard_)()) PutOperand(*text);
     }

@@ -22,7 +22,7 @@ bool Calculator::KeyEnter(int) {
     if (pendingOperator_ < 1) {
         if (!ReShowArea()) EqualsKey();
     } else {
-        AddToHistory(display_);
+        AddToHistory(display_.str());
         lastError_ = 0;
         EqualsKey();
         AddToHistory(ResultLine());
@@ -48,15 +48,15 @@ bool Calculator::KeyOperator(int op) {
     }
     lastError_ = 0;
     if (pendingOperator_ == mdlDoMath::kNone) {
-        if (tape_.empty() || historyState_ == 2) AddToHistory(display_);
-        else if (newOperand_) AddToHistory("\r\n\r\n" + display_);
+        if (tape_.empty() || historyState_ == 2) AddToHistory(display_.str());
+        else if (newOperand_) AddToHistory("\r\n\r\n" + display_.str());
         OperatorAct(op);
         AddToHistory(ErrorLine() + "\r\n" + OperatorText(op));
     } else if (operatorLast_) {
         OperatorAct(op);
         AddToHistory("ChangeOp");
     } else {
-        AddToHistory(display_);
+        AddToHistory(display_.str());
         OperatorAct(op);
         AddToHistory(ResultLine() + "\r\n" + OperatorText(op));
     }
@@ -100,7 +100,7 @@ void Calculator::EqualsAct() {
 // False when there is no area to re-show; the plain equals key then runs.
 bool Calculator::ReShowArea() {
     if (carriedTag_.empty() || options_.square != 1) return false;
-    const auto step = mdlDoMath::ReShowArea(display_, carriedTag_, options_);
+    const auto step = mdlDoMath::ReShowArea(display_.str(), carriedTag_, options_);
     if (!step) return false;
     picture_ = kNothingPendingPicture;
     display_ = ShowStep(*step);
@@ -110,7 +110,7 @@ bool Calculator::ReShowArea() {
 }
 
 std::string Calculator::Evaluate(int op) {
-    return ShowStep(mdlDoMath::DoMath(runningTotal_, display_, op, options_));
+    return ShowStep(mdlDoMath::DoMath(runningTotal_, display_.str(), op, options_));
 }
 
 // Keeps a step's total and tag; a failure is told, clears all, and leaves
@@ -129,7 +129,7 @@ std::string Calculator::ShowStep(const mdlDoMath::StepResult& step) {
 
 // CRLF "= " and the display, or CRLF "= Error N" when the evaluation failed
 // (the "0" a failure leaves is no result).
-std::string Calculator::ResultLine() const { return lastError_ ? ErrorLine() : "\r\n= " + display_; }
+std::string Calculator::ResultLine() const { return lastError_ ? ErrorLine() : "\r\n= " + display_.str(); }
 
 std::string Calculator::ErrorLine() const {
     return lastError_ ? "\r\n= Error " + std::to_string(lastError_) : std::string();

@@ -23,6 +23,7 @@
 #include <Qt>
 #include <optional>
 
+#include "calculator/keys.h"
 #include "support/rows.h"
 
 namespace spanwright::test {
@@ -49,6 +50,12 @@ private:
     static Qt::Key KeyOf(QChar c) {  // Qt keys are ASCII for these
         return c.isLetter() ? Qt::Key(Qt::Key_A + (c.toUpper().unicode() - u'A')) : Qt::Key(c.unicode());
     }
+    // Shift held for a character whose typed key takes it, and for "!"
+    // (Shift+1, which types no key).
+    static Qt::KeyboardModifiers ShiftOf(QChar c) {
+        const auto key = c.unicode() < 0x80 ? calculator::keys::OfTypedCharacter(static_cast<char>(c.unicode())) : std::nullopt;
+        return (key && key->shift == calculator::keys::kShiftDown) || c == u'!' ? Qt::ShiftModifier : Qt::NoModifier;
+    }
 
     void Token(const QString& t) {
         static const QHash<QString, Qt::Key> named = {{"Enter", Qt::Key_Return}, {"Del", Qt::Key_Delete},
@@ -58,7 +65,7 @@ private:
         if (named.contains(t)) return Key(named.value(t), QString(), {});
         if (t == "Shift") return Key(Qt::Key_Shift, QString(), Qt::ShiftModifier);
         if (t == "Ctrl") return Key(Qt::Key_Control, QString(), Qt::ControlModifier);
-        if (t.size() == 1) return Key(KeyOf(c), c, QString("\"*+!").contains(c) ? Qt::ShiftModifier : Qt::NoModifier);
+        if (t.size() == 1) return Key(KeyOf(c), c, ShiftOf(c));
         if (t.startsWith("Ctrl+Shift+")) return Key(KeyOf(c), c, Qt::ControlModifier | Qt::ShiftModifier);
         if (t.startsWith("Ctrl+")) return Key(KeyOf(c), c, Qt::ControlModifier);
         if (t.startsWith("Kp")) return Key(KeyOf(c), c, Qt::KeypadModifier);

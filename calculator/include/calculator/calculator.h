@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "calculator/display_text.h"
 #include "calculator/keys.h"
 #include "calculator/outcome.h"
 #include "engine/mdlDoMath.h"
@@ -110,7 +111,7 @@ public:
     Outcome SelectFormat(int position);
     Outcome SelectRounding(int position);
 
-    const std::string& Display() const { return display_; }
+    const std::string& Display() const { return display_.str(); }
     const std::string& SquareTag() const { return squareTag_; }
     int Picture() const { return picture_; }
     const std::string& Tape() const { return tape_; }
@@ -176,7 +177,7 @@ private:
     void SetSquareCheck(bool on);
     void SetOutput(int index);
 
-    std::string display_;
+    DisplayText display_;  // counts its characters and marks as it changes
     std::string squareTag_;
     int picture_ = 0;
     double runningTotal_ = 0;

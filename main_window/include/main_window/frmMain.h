@@ -15,71 +15,37 @@
 #include <string>
 
 #include "calculator/calculator.h"
+#include "main_window/frmMain_controls.h"
 #include "stair/stair_calc.h"
-#include "stair/stair_opener.h"
-
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
-
-namespace spanwright::platform {
-class PictureBox;
-class PopupMenu;
-}  // namespace spanwright::platform
 
 namespace spanwright::settings {
 class Store;
 struct SavedSettings;
 }  // namespace spanwright::settings
 
+namespace spanwright::stair {
+class StairOpener;
+}  // namespace spanwright::stair
+
 namespace spanwright {
 
-class DisplayLabel;
 class frmHistory;
 
-class frmMain : public QWidget {
+class frmMain : public QWidget, private frmMainControls {
 public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Client heights in twips: the short window ends below the keypad, the
-    // tall one shows Frame1 (outer heights 2215 and 3645 with the old frame).
-    static constexpr int kShortHeightTwips = 1785;
-    static constexpr int kTallHeightTwips = 3215;
-    static constexpr int kClientWidthTwips = 4470;
-
-    // Display row.
-    platform::PictureBox* Picture1 = nullptr;
-    DisplayLabel* lblDisplay = nullptr;
-    QLabel* lblSpacer = nullptr;
-    DisplayLabel* lblSquare = nullptr;
-
-    // Keypad; cmdNum is indexed by the digit it carries.
-    std::array<QPushButton*, 10> cmdNum{};
-    QPushButton *cmdNeg = nullptr, *cmdDot = nullptr, *cmdDivide = nullptr, *cmdMultiply = nullptr;
-    QPushButton *cmdSubtract = nullptr, *cmdAdd = nullptr, *cmdFeet = nullptr, *cmdInches = nullptr;
-    QPushButton *cmdFraction = nullptr, *cmdEquals = nullptr;
-
-    // Function buttons.
-    QPushButton *cmdBack = nullptr, *cmdDelete = nullptr, *cmdAC = nullptr, *cmdPaste = nullptr;
-    QPushButton *cmdClipboard = nullptr, *cmdStair = nullptr, *cmdOptions = nullptr;
-    QPushButton *cmdHistory = nullptr, *cmdStore = nullptr, *cmdRecall = nullptr, *cmdAbout = nullptr;
-
-    // Options panel.
-    QGroupBox* Frame1 = nullptr;
-    std::array<QRadioButton*, 2> optOutput{};
-    QCheckBox *chkRound = nullptr, *chkSquare = nullptr;
-    QComboBox *cmbFormat = nullptr, *cmbRound = nullptr;
-
-    // The window's own state.
-    bool blnShowOptions = false;
-    bool blnHistVisible = false;
-    std::unique_ptr<settings::Store> objRegistry;  // the settings file, for every window
-    std::unique_ptr<platform::PopupMenu> cp;  // the memory's Recall menu
-    stair::StairVariables stairVars;          // outlive the stair window
+    // What a test reads: the controls (frmMain_controls.h) and the window's
+    // own state. Nothing is written through it; tests act by keys, clicks
+    // and handlers.
+    struct TestView {
+        const frmMainControls& controls;
+        bool blnShowOptions;
+        bool blnHistVisible;
+        const stair::StairVariables& stairVars;
+    };
+    TestView ForTest() const { return {*this, blnShowOptions, blnHistVisible, stairVars}; }
 
     // The calculation, read by tests and by the stair calculator's options.
     const calculator::Calculator& Core() const { return core_; }
@@ -144,6 +110,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Client heights in twips: the short window ends below the keypad, the
+    // tall one shows Frame1 (outer heights 2215 and 3645 with the old frame).
+    static constexpr int kShortHeightTwips = 1785;
+    static constexpr int kTallHeightTwips = 3215;
+    static constexpr int kClientWidthTwips = 4470;
+
     // frmMain_layout.cpp
     void BuildDisplayRow();
     void BuildKeypad();
@@ -176,13 +148,19 @@ private:
     void HistoryFollowsWindowState();
     void UnloadOtherWindows();
 
+    // The window's own state.
+    bool blnShowOptions = false;
+    bool blnHistVisible = false;
+    std::unique_ptr<settings::Store> objRegistry;  // the settings file, for every window
+    stair::StairVariables stairVars;  // outlive the stair window
+
     calculator::Calculator core_;
     std::string shownDisplay_;                 // the display text last put on lblDisplay
     std::uint64_t shownMemory_ = ~std::uint64_t{0};  // the memory revision the menu shows
     std::optional<std::pair<OutputOptions, calculator::OptionsPanel>> shownOptions_;  // what the panel shows
     frmHistory* history_ = nullptr;  // a child window: deleted with this one
     bool historyPending_ = false;    // start-up's history window, after the first paint
-    stair::StairOpener stairOpener_{stairVars, core_.Options()};
+    std::unique_ptr<stair::StairOpener> stairOpener_;  // made with the window, over stairVars
 
     int clientWidth_ = 0;
     int shortHeight_ = 0;

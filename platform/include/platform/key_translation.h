@@ -1,7 +1,10 @@
 #pragma once
 // Qt key events to the keyboard map's virtual key code and Shift state, by
 // the character the key produces, so every layout types what its keys show.
-// This is the one table; nothing else translates keys.
+// This is the one table; nothing else translates keys. Its codes are named
+// in calculator/keys.h, and a printable character off the keypad presses the
+// key keys::OfTypedCharacter gives it (every letter its capital's code, "="
+// the "=" key).
 //   '7'                      -> {55, 0}      keypad '7'        -> {103, 0}
 //   '*' (Shift+8 on US)      -> {56, 1}      keypad '*'        -> {106, 0}
 //   '"' (any layout)         -> {222, 1}     '\''              -> {222, 0}

@@ -1,12 +1,13 @@
 #pragma once
 // Opens the one stair calculator window and unloads it. The main window
-// owns the variables, the options and one StairOpener, declared in that order
-// so the opener goes first:
+// owns the variables, the calculator whose options the window formats with,
+// and one StairOpener, declared in that order so the opener goes first:
 //
-//   stair::StairVariables stairVars_;
-//   stair::StairOpener stairOpener_{stairVars_, /* OutputOptions& */ *this};
-//   void frmMain::cmdStair_Click() { stairOpener_.Open(); ... }
-//   shut-down (closeEvent):           stairOpener_.Unload();
+//   stair::StairVariables stairVars;
+//   calculator::Calculator core_;
+//   std::unique_ptr<stair::StairOpener> stairOpener_;  // made over stairVars, core_.Options()
+//   void frmMain::cmdStair_Click() { stairOpener_->Open(); }
+//   shut-down (closeEvent):           stairOpener_->Unload();
 //
 //   Open() with no window  -> a new frmStair (Risers, empty), shown modeless
 //                             with no owner window

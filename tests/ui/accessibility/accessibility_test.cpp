@@ -65,7 +65,7 @@ struct Session : test::Window {
         }
     }
     stair::frmStair* Stair() {
-        QTest::mouseClick(form->cmdStair, Qt::LeftButton);
+        QTest::mouseClick(form->ForTest().controls.cmdStair, Qt::LeftButton);
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* stair = qobject_cast<stair::frmStair*>(window)) return stair;
         return nullptr;
@@ -74,14 +74,14 @@ struct Session : test::Window {
     QObject* Open(const QString& window) {
         frmMain& w = Start();
         if (window == "main") return &w;
-        if (window == "tall") return QTest::mouseClick(w.cmdOptions, Qt::LeftButton), &w;
+        if (window == "tall") return QTest::mouseClick(w.ForTest().controls.cmdOptions, Qt::LeftButton), &w;
         if (window == "stair") return Stair();
         if (window == "about") return (other = std::make_unique<frmAbout>()).get();
         if (window == "history") return (other = std::make_unique<frmHistory>()).get();
         if (window == "recall") {
             Keys("5'3");
-            QTest::mouseClick(w.cmdStore, Qt::LeftButton);
-            QTest::mouseClick(w.cmdRecall, Qt::LeftButton);
+            QTest::mouseClick(w.ForTest().controls.cmdStore, Qt::LeftButton);
+            QTest::mouseClick(w.ForTest().controls.cmdRecall, Qt::LeftButton);
             return QApplication::activePopupWidget();
         }
         qFatal("no window %s", qPrintable(window));
@@ -134,11 +134,11 @@ private slots:
         Session s;
         frmMain& w = s.Start();
         const QString verb = action.section(u' ', 0, 0), rest = action.section(u' ', 1);
-        if (verb == "square") QTest::mouseClick(w.chkSquare, Qt::LeftButton);
+        if (verb == "square") QTest::mouseClick(w.ForTest().controls.chkSquare, Qt::LeftButton);
         if (verb == "keys" || verb == "square") s.Keys(rest + "\r");
         QLabel* label = nullptr;
         if (control == "lblDisplay" || control == "lblSquare") {
-            label = control == "lblDisplay" ? static_cast<QLabel*>(w.lblDisplay) : w.lblSquare;
+            label = control == "lblDisplay" ? static_cast<QLabel*>(w.ForTest().controls.lblDisplay) : w.ForTest().controls.lblSquare;
         } else {
             stair::frmStair* stair = s.Stair();
             QVERIFY(stair);
@@ -174,14 +174,14 @@ private slots:
             if (step.startsWith(u'!')) s.settings.Write(step.mid(1).section(u'=', 0, 0), step.section(u'=', 1));
         frmMain& w = s.Start();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QAccessibleInterface* button = Reader(w.cmdOptions);
+        QAccessibleInterface* button = Reader(w.ForTest().controls.cmdOptions);
         for (const QString& step : steps.split("; ", Qt::SkipEmptyParts)) {
-            if (step == "click") QTest::mouseClick(w.cmdOptions, Qt::LeftButton);
+            if (step == "click") QTest::mouseClick(w.ForTest().controls.cmdOptions, Qt::LeftButton);
             else if (step == "press") {
-                const QString before = w.cmdOptions->text();
+                const QString before = w.ForTest().controls.cmdOptions->text();
                 QVERIFY(button->actionInterface() && button->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
                 button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-                QTRY_VERIFY(w.cmdOptions->text() != before);
+                QTRY_VERIFY(w.ForTest().controls.cmdOptions->text() != before);
             }
         }
 
@@ -191,18 +191,18 @@ private slots:
             tabbed << QApplication::focusWidget();
         }
         QList<QWidget*> reached;
-        for (QWidget* control : w.Frame1->findChildren<QWidget*>())
+        for (QWidget* control : w.ForTest().controls.Frame1->findChildren<QWidget*>())
             if (tabbed.contains(control)) reached << control;
         const bool shown = panel == "shown";
         QCOMPARE(!reached.isEmpty(), shown);
-        QCOMPARE(w.Frame1->isVisible(), shown);
-        QCOMPARE(Reader(w.Frame1)->state().invisible, !shown);
-        QCOMPARE(w.Frame1->geometry().bottom() < w.height(), shown);
+        QCOMPARE(w.ForTest().controls.Frame1->isVisible(), shown);
+        QCOMPARE(Reader(w.ForTest().controls.Frame1)->state().invisible, !shown);
+        QCOMPARE(w.ForTest().controls.Frame1->geometry().bottom() < w.height(), shown);
 
         frmMain designed;  // the layout as built, before any start-up step
-        QCOMPARE(w.Frame1->geometry(), designed.Frame1->geometry());
-        const QList<QWidget*> now = w.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        const QList<QWidget*> then = designed.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(w.ForTest().controls.Frame1->geometry(), designed.ForTest().controls.Frame1->geometry());
+        const QList<QWidget*> now = w.ForTest().controls.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const QList<QWidget*> then = designed.ForTest().controls.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         QCOMPARE(now.size(), then.size());
         for (qsizetype i = 0; i < now.size(); ++i) QCOMPARE(now[i]->geometry(), then[i]->geometry());
 
@@ -212,7 +212,7 @@ private slots:
                  state == "expanded" ? "1 1 0" : "1 0 1");
         bool controlsPanel = false;
         for (const auto& [other, relation] : button->relations(QAccessible::Controlled))
-            controlsPanel |= other->object() == w.Frame1;
+            controlsPanel |= other->object() == w.ForTest().controls.Frame1;
         QVERIFY2(controlsPanel, "the button does not say that it controls the panel");
     }
 

@@ -32,36 +32,36 @@ public:
     }
 
     void Click(const QString& name) override {
-        static const QHash<QString, QPushButton* frmMain::*> buttons = {
-            {".", &frmMain::cmdDot},         {"+", &frmMain::cmdAdd},           {"-", &frmMain::cmdSubtract},
-            {"*", &frmMain::cmdMultiply},    {"/", &frmMain::cmdDivide},        {"=", &frmMain::cmdEquals},
-            {"AC", &frmMain::cmdAC},         {"CE", &frmMain::cmdDelete},       {"<-", &frmMain::cmdBack},
-            {"F", &frmMain::cmdFraction},    {"N", &frmMain::cmdNeg},           {"ft", &frmMain::cmdFeet},
-            {"in", &frmMain::cmdInches},     {"History", &frmMain::cmdHistory}, {"Store", &frmMain::cmdStore},
-            {"Recall", &frmMain::cmdRecall}, {"Paste", &frmMain::cmdPaste},     {"Copy", &frmMain::cmdClipboard},
+        static const QHash<QString, QPushButton* frmMainControls::*> buttons = {
+            {".", &frmMainControls::cmdDot},         {"+", &frmMainControls::cmdAdd},           {"-", &frmMainControls::cmdSubtract},
+            {"*", &frmMainControls::cmdMultiply},    {"/", &frmMainControls::cmdDivide},        {"=", &frmMainControls::cmdEquals},
+            {"AC", &frmMainControls::cmdAC},         {"CE", &frmMainControls::cmdDelete},       {"<-", &frmMainControls::cmdBack},
+            {"F", &frmMainControls::cmdFraction},    {"N", &frmMainControls::cmdNeg},           {"ft", &frmMainControls::cmdFeet},
+            {"in", &frmMainControls::cmdInches},     {"History", &frmMainControls::cmdHistory}, {"Store", &frmMainControls::cmdStore},
+            {"Recall", &frmMainControls::cmdRecall}, {"Paste", &frmMainControls::cmdPaste},     {"Copy", &frmMainControls::cmdClipboard},
         };
-        QPushButton* button = name.size() == 1 && name[0].isDigit() ? w_.cmdNum[static_cast<std::size_t>(name.toInt())]
-                              : buttons.contains(name)              ? w_.*buttons.value(name)
+        QPushButton* button = name.size() == 1 && name[0].isDigit() ? w_.ForTest().controls.cmdNum[static_cast<std::size_t>(name.toInt())]
+                              : buttons.contains(name)              ? w_.ForTest().controls.*buttons.value(name)
                                                                     : nullptr;
         if (!button) qFatal("no button %s", qPrintable(name));
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
     void Option(const QString& option) override {
-        if (option == "Decimal") QTest::mouseClick(w_.optOutput[1], Qt::LeftButton);
-        else if (option == "Fractional") QTest::mouseClick(w_.optOutput[0], Qt::LeftButton);
-        else if (option == "Square") QTest::mouseClick(w_.chkSquare, Qt::LeftButton);
-        else if (option == "RoundOn") QTest::mouseClick(w_.chkRound, Qt::LeftButton);
-        else if (option.startsWith("Format=")) w_.cmbFormat->setCurrentIndex(option.mid(7).toInt());
-        else if (option.startsWith("Round=")) w_.cmbRound->setCurrentIndex(option.mid(6).toInt());
+        if (option == "Decimal") QTest::mouseClick(w_.ForTest().controls.optOutput[1], Qt::LeftButton);
+        else if (option == "Fractional") QTest::mouseClick(w_.ForTest().controls.optOutput[0], Qt::LeftButton);
+        else if (option == "Square") QTest::mouseClick(w_.ForTest().controls.chkSquare, Qt::LeftButton);
+        else if (option == "RoundOn") QTest::mouseClick(w_.ForTest().controls.chkRound, Qt::LeftButton);
+        else if (option.startsWith("Format=")) w_.ForTest().controls.cmbFormat->setCurrentIndex(option.mid(7).toInt());
+        else if (option.startsWith("Round=")) w_.ForTest().controls.cmbRound->setCurrentIndex(option.mid(6).toInt());
         else if (option == "ClearHistory") w_.HistoryWindow()->mnuClear_Click();
         else qFatal("no option %s", qPrintable(option));
     }
 
     // Recall, then a click on the item of the open menu.
     void Recall(int item) override {
-        QTest::mouseClick(w_.cmdRecall, Qt::LeftButton);
-        QMenu& menu = w_.cp->Menu();
+        QTest::mouseClick(w_.ForTest().controls.cmdRecall, Qt::LeftButton);
+        QMenu& menu = w_.ForTest().controls.cp->Menu();
         for (QAction* action : menu.actions()) {
             if (menu.isVisible() && action->data().toInt() == item)
                 return QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
@@ -80,9 +80,9 @@ public:
     }
 
     QString Actual(const QString& column) override {
-        if (column == "display") return w_.lblDisplay->text();
-        if (column == "tag") return w_.lblSquare->text();
-        if (column == "picture") return QString::number(w_.Picture1->PictureIndex());
+        if (column == "display") return w_.ForTest().controls.lblDisplay->text();
+        if (column == "tag") return w_.ForTest().controls.lblSquare->text();
+        if (column == "picture") return QString::number(w_.ForTest().controls.Picture1->PictureIndex());
         if (column == "history") return HistoryLines(w_);
         QStringList texts;
         if (column == "message" && messages_) {
@@ -90,7 +90,7 @@ public:
             return texts.join(" // ");
         }
         if (column == "menu") {
-            for (std::int32_t i = 1; i <= w_.cp->MenuItemCount(); ++i) texts << w_.cp->MenuItemCaption(i);
+            for (std::int32_t i = 1; i <= w_.ForTest().controls.cp->MenuItemCount(); ++i) texts << w_.ForTest().controls.cp->MenuItemCaption(i);
             return texts.join(u',');
         }
         if (column == "clipboard") {

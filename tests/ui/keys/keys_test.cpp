@@ -21,14 +21,14 @@ private slots:
     void keysReachTheMapFromAnyChildAndArrowsGoOn() {
         Window f;
         auto& w = f.Start();
-        for (QWidget* child : std::initializer_list<QWidget*>{w.cmbRound, w.cmdHistory, w.chkSquare})
+        for (QWidget* child : std::initializer_list<QWidget*>{w.ForTest().controls.cmbRound, w.ForTest().controls.cmdHistory, w.ForTest().controls.chkSquare})
             QTest::keyClick(child, '7');
-        QTest::keyClick(w.cmbFormat, Qt::Key_Return);
-        QCOMPARE(w.lblDisplay->text(), QStringLiteral("64'9\""));  // 777 inches
-        QCOMPARE(w.cmbRound->currentIndex(), 4);                   // the digit did not reach the list
-        QVERIFY(!w.chkSquare->isChecked());
-        QTest::keyClick(w.cmbRound, Qt::Key_Down);  // the list takes its arrow
-        QCOMPARE(w.cmbRound->currentIndex(), 5);
+        QTest::keyClick(w.ForTest().controls.cmbFormat, Qt::Key_Return);
+        QCOMPARE(w.ForTest().controls.lblDisplay->text(), QStringLiteral("64'9\""));  // 777 inches
+        QCOMPARE(w.ForTest().controls.cmbRound->currentIndex(), 4);                   // the digit did not reach the list
+        QVERIFY(!w.ForTest().controls.chkSquare->isChecked());
+        QTest::keyClick(w.ForTest().controls.cmbRound, Qt::Key_Down);  // the list takes its arrow
+        QCOMPARE(w.ForTest().controls.cmbRound->currentIndex(), 5);
     }
 
     void historyButtonAndMinimiseShowAndHideTheHistory() {
@@ -44,7 +44,7 @@ private slots:
         QVERIFY(!w.HistoryWindow()->isVisible());
         w.showNormal();
         QVERIFY(w.HistoryWindow()->isVisible());
-        QVERIFY(!w.blnHistVisible);
+        QVERIFY(!w.ForTest().blnHistVisible);
         Play(w, "5 + 3 Enter [History]");  // keys still reach the calculator
         QVERIFY(!w.HistoryWindow()->isVisible());
         QCOMPARE(HistoryLines(w), QStringLiteral("5|+ 3|= 0'8\""));
@@ -75,7 +75,7 @@ private slots:
         Window f;
         auto& w = f.Start();
         Play(w, "{Square} 2 * 3 Enter");
-        for (auto [label, name, text] : {std::tuple{w.lblDisplay, "Display", "6"}, {w.lblSquare, "Square units", "sqIn"}}) {
+        for (auto [label, name, text] : {std::tuple{w.ForTest().controls.lblDisplay, "Display", "6"}, {w.ForTest().controls.lblSquare, "Square units", "sqIn"}}) {
             QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(label);
             QVERIFY(reader && reader->textInterface());
             QCOMPARE(reader->text(QAccessible::Name), QString(name));

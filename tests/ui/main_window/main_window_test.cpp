@@ -44,18 +44,18 @@ class MainWindowTest : public QObject {
             return items.join(u',');
         };
         const std::map<QString, QString> facets{
-            {"panel", (w.height() == w.TallHeight() && w.Frame1->geometry().bottom() < w.height()    ? "tall "
-                       : w.height() == w.ShortHeight() && w.Frame1->y() >= w.height() ? "short "
+            {"panel", (w.height() == w.TallHeight() && w.ForTest().controls.Frame1->geometry().bottom() < w.height()    ? "tall "
+                       : w.height() == w.ShortHeight() && w.ForTest().controls.Frame1->y() >= w.height() ? "short "
                                                                                       : QString::number(w.height()) + " ") +
-                          w.cmdOptions->text()},
-            {"rounding", QString(w.chkRound->isChecked() ? "on" : "off") + (w.chkRound->isEnabled() ? "" : " locked") +
-                             (w.cmbRound->isEnabled() ? ", list on" : ", list off")},
+                          w.ForTest().controls.cmdOptions->text()},
+            {"rounding", QString(w.ForTest().controls.chkRound->isChecked() ? "on" : "off") + (w.ForTest().controls.chkRound->isEnabled() ? "" : " locked") +
+                             (w.ForTest().controls.cmbRound->isEnabled() ? ", list on" : ", list off")},
             {"onscreen", screen.intersects(w.frameGeometry()) && w.frameGeometry().top() >= screen.top() ? "yes" : "no"},
-            {"output", w.optOutput[0]->isChecked() ? "fractional" : w.optOutput[1]->isChecked() ? "decimal" : "none"},
-            {"title", w.windowTitle()},     {"display", w.lblDisplay->text()},
-            {"format", w.cmbFormat->currentText()}, {"formats", items(w.cmbFormat)},
-            {"round", w.cmbRound->currentText()},   {"rounds", items(w.cmbRound)},
-            {"square", QString::number(w.chkSquare->isChecked())}, {"count", QString::number(w.Core().MemoryCapacity())},
+            {"output", w.ForTest().controls.optOutput[0]->isChecked() ? "fractional" : w.ForTest().controls.optOutput[1]->isChecked() ? "decimal" : "none"},
+            {"title", w.windowTitle()},     {"display", w.ForTest().controls.lblDisplay->text()},
+            {"format", w.ForTest().controls.cmbFormat->currentText()}, {"formats", items(w.ForTest().controls.cmbFormat)},
+            {"round", w.ForTest().controls.cmbRound->currentText()},   {"rounds", items(w.ForTest().controls.cmbRound)},
+            {"square", QString::number(w.ForTest().controls.chkSquare->isChecked())}, {"count", QString::number(w.Core().MemoryCapacity())},
             {"messages", QString::number(f.messages.records().size())}, {"pos", QString("%1,%2").arg(w.x()).arg(w.y())}};
         return facets.count(name) ? facets.at(name) : "no such facet: " + name;
     }
@@ -85,10 +85,10 @@ private slots:
         frmMain* w = &f.Start();
         QVERIFY(w->isVisible());
         const auto links = [&](const QString& after) {
-            const bool fractional = w->optOutput[0]->isChecked(), square = w->chkSquare->isChecked();
-            QVERIFY2(!fractional || (w->chkRound->isChecked() && !w->chkRound->isEnabled()), qPrintable(after));
-            QVERIFY2(w->cmbRound->isEnabled() == w->chkRound->isChecked(), qPrintable(after));
-            QVERIFY2(w->cmbFormat->count() == (square ? 1 : 3) + !fractional, qPrintable(after));
+            const bool fractional = w->ForTest().controls.optOutput[0]->isChecked(), square = w->ForTest().controls.chkSquare->isChecked();
+            QVERIFY2(!fractional || (w->ForTest().controls.chkRound->isChecked() && !w->ForTest().controls.chkRound->isEnabled()), qPrintable(after));
+            QVERIFY2(w->ForTest().controls.cmbRound->isEnabled() == w->ForTest().controls.chkRound->isChecked(), qPrintable(after));
+            QVERIFY2(w->ForTest().controls.cmbFormat->count() == (square ? 1 : 3) + !fractional, qPrintable(after));
         };
         links("start-up");
         for (const QString& a : actions.split("; ", Qt::SkipEmptyParts)) {
@@ -98,8 +98,8 @@ private slots:
                 for (auto* b : w->findChildren<QAbstractButton*>()) target = AccessibleName(b) == rest ? b : target;
                 QVERIFY2(target, qPrintable(a));
                 QTest::mouseClick(target, Qt::LeftButton);
-            } else if (verb == "format") w->cmbFormat->setCurrentIndex(rest.toInt());
-            else if (verb == "round") w->cmbRound->setCurrentIndex(rest.toInt());
+            } else if (verb == "format") w->ForTest().controls.cmbFormat->setCurrentIndex(rest.toInt());
+            else if (verb == "round") w->ForTest().controls.cmbRound->setCurrentIndex(rest.toInt());
             else if (verb == "keys") QTest::keyClicks(w, rest);
             else if (verb == "move") w->move(rest.section(u' ', 0, 0).toInt(), rest.section(u' ', 1).toInt());
             else if (verb == "close") w->close();
@@ -121,15 +121,15 @@ private slots:
         std::size_t seen = 0;
         for (QWidget* c : w.findChildren<QWidget*>()) {
             const auto* button = qobject_cast<QAbstractButton*>(c);
-            if ((!button && !qobject_cast<QComboBox*>(c) && c != w.Frame1) || (c->parent() != &w && c->parent() != w.Frame1))
+            if ((!button && !qobject_cast<QComboBox*>(c) && c != w.ForTest().controls.Frame1) || (c->parent() != &w && c->parent() != w.ForTest().controls.Frame1))
                 continue;
             // A list reads as its current item on Linux: its row has the name it is given.
             const QString name = qobject_cast<QComboBox*>(c) ? c->accessibleName() : AccessibleName(c);
             QVERIFY2(table.count(name), qPrintable("no row for " + name));
             const QStringList& row = table[name];
-            QCOMPARE(button ? button->text() : c == w.Frame1 ? w.Frame1->title() : QString(), row.value(1));
+            QCOMPARE(button ? button->text() : c == w.ForTest().controls.Frame1 ? w.ForTest().controls.Frame1->title() : QString(), row.value(1));
             QCOMPARE(c->toolTip(), row.value(2));
-            QVERIFY2(c == w.Frame1 || !c->accessibleDescription().isEmpty(), qPrintable(row[0]));
+            QVERIFY2(c == w.ForTest().controls.Frame1 || !c->accessibleDescription().isEmpty(), qPrintable(row[0]));
             ++seen;
         }
         QCOMPARE(seen, table.size());
@@ -139,11 +139,11 @@ private slots:
         Window f;
         frmMain& w = f.Start();
         w.cmdOptions_Click();
-        QVERIFY(w.rect().contains(w.Frame1->geometry()));
+        QVERIFY(w.rect().contains(w.ForTest().controls.Frame1->geometry()));
         for (const QString tag : {"sqFt", "sqIn"})  // the square tag is never cut short
-            QVERIFY2(QFontMetrics(w.lblSquare->font()).horizontalAdvance(tag) <= w.lblSquare->contentsRect().width(),
+            QVERIFY2(QFontMetrics(w.ForTest().controls.lblSquare->font()).horizontalAdvance(tag) <= w.ForTest().controls.lblSquare->contentsRect().width(),
                      qPrintable(tag));
-        for (const QWidget* parent : std::initializer_list<const QWidget*>{&w, w.Frame1}) {
+        for (const QWidget* parent : std::initializer_list<const QWidget*>{&w, w.ForTest().controls.Frame1}) {
             QList<QWidget*> children;
             for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 if (!child->isVisibleTo(parent) || child->isWindow()) continue;
@@ -175,8 +175,8 @@ private slots:
     void oneStairWindowAndAModalAboutBox() {
         Window f;
         frmMain& w = f.Start();
-        QTest::mouseClick(w.cmdStair, Qt::LeftButton);
-        QTest::mouseClick(w.cmdStair, Qt::LeftButton);
+        QTest::mouseClick(w.ForTest().controls.cmdStair, Qt::LeftButton);
+        QTest::mouseClick(w.ForTest().controls.cmdStair, Qt::LeftButton);
         QCOMPARE(StairWindows().size(), 1);
         stair::frmStair* window = StairWindows().first();
         window->Text1[2]->setText("108");
@@ -184,8 +184,8 @@ private slots:
         QTest::mouseClick(window->cmdCalculate, Qt::LeftButton);
         QTest::mouseClick(window->Command1, Qt::LeftButton);
         QTRY_COMPARE(StairWindows().size(), 0);
-        QCOMPARE(w.stairVars.intRisers, std::int16_t(15));
-        QTest::mouseClick(w.cmdStair, Qt::LeftButton);
+        QCOMPARE(w.ForTest().stairVars.intRisers, std::int16_t(15));
+        QTest::mouseClick(w.ForTest().controls.cmdStair, Qt::LeftButton);
         QVERIFY(StairWindows().first()->Text1[1]->text().isEmpty());
         // The About box is modal; the keyboard comes back to the window after it.
         bool sawModal = false;
@@ -194,10 +194,10 @@ private slots:
             sawModal = about != nullptr;
             if (about) QTest::keyClick(about, Qt::Key_Escape);
         });
-        QTest::mouseClick(w.cmdAbout, Qt::LeftButton);
+        QTest::mouseClick(w.ForTest().controls.cmdAbout, Qt::LeftButton);
         QVERIFY(sawModal && !QApplication::activeModalWidget());
         QTest::keyClick(&w, '7');
-        QCOMPARE(w.lblDisplay->text(), QStringLiteral("7"));
+        QCOMPARE(w.ForTest().controls.lblDisplay->text(), QStringLiteral("7"));
         w.close();  // shut-down unloads the stair window
         QTRY_COMPARE(StairWindows().size(), 0);
     }

@@ -30,22 +30,22 @@ private slots:
             QGuiApplication::clipboard()->setText(text);
             Play(w, "[Paste] [Store]");
         }
-        QCOMPARE(w.cp->MenuItemCaption(5), megabyte);  // kept whole
+        QCOMPARE(w.ForTest().controls.cp->MenuItemCaption(5), megabyte);  // kept whole
         Play(w, "[Recall]");
-        QMenu& menu = w.cp->Menu();
+        QMenu& menu = w.ForTest().controls.cp->Menu();
         const QList<QAction*> actions = menu.actions();
         QCOMPARE(actions.size(), 5);
         QVERIFY(actions.at(1)->isSeparator());
         QCOMPARE(actions.at(2)->text(), QStringLiteral("a&&b"));
         QCOMPARE(actions.at(3)->text(), QStringLiteral("1 2 3"));
         QVERIFY(actions.at(4)->text().size() < 300 && menu.sizeHint().width() < 600);
-        QCOMPARE(menu.pos().x(), w.mapToGlobal(w.cmdRecall->geometry().topRight()).x() + 1);
+        QCOMPARE(menu.pos().x(), w.mapToGlobal(w.ForTest().controls.cmdRecall->geometry().topRight()).x() + 1);
         QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&menu);
         QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Recall"));
         QCOMPARE(reader->child(2)->text(QAccessible::Name), QStringLiteral("a&b"));
         menu.hide();
-        QVERIFY(!w.cp->Choose(2) && !w.cp->Choose(0) && !w.cp->Choose(6));
-        QCOMPARE(w.cp->MenuItemCount(), 5);
+        QVERIFY(!w.ForTest().controls.cp->Choose(2) && !w.ForTest().controls.cp->Choose(0) && !w.ForTest().controls.cp->Choose(6));
+        QCOMPARE(w.ForTest().controls.cp->MenuItemCount(), 5);
     }
 
     // The display shows a megabyte of lines on one line and answers the next
@@ -57,19 +57,19 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QSize size = w.size();
-        const QRect display = w.lblDisplay->geometry();
+        const QRect display = w.ForTest().controls.lblDisplay->geometry();
         const QString megabyte = QStringLiteral("12 ft 3\n").repeated((1 << 20) / 8);
         Play(w, "1");
         QGuiApplication::clipboard()->setText(megabyte);
         QElapsedTimer timer;
         timer.start();
         Play(w, "[Paste] 5");
-        w.lblDisplay->repaint();
+        w.ForTest().controls.lblDisplay->repaint();
         qInfo("1 MB paste, the next key and a repaint: %lld ms (target 100 ms)", timer.elapsed());
-        QCOMPARE(w.lblDisplay->text(), megabyte + QLatin1Char('5'));
+        QCOMPARE(w.ForTest().controls.lblDisplay->text(), megabyte + QLatin1Char('5'));
         QCOMPARE(w.size(), size);
-        QCOMPARE(w.lblDisplay->geometry(), display);
-        const QImage drawn = w.lblDisplay->grab().toImage();  // ink on the middle row only
+        QCOMPARE(w.ForTest().controls.lblDisplay->geometry(), display);
+        const QImage drawn = w.ForTest().controls.lblDisplay->grab().toImage();  // ink on the middle row only
         auto ink = [&](int y) {
             for (int x = 0; x < drawn.width(); ++x)
                 if (drawn.pixelColor(x, y) != QColor(Qt::black)) return true;
@@ -78,7 +78,7 @@ private slots:
         QVERIFY(ink(drawn.height() / 2) && !ink(0) && !ink(drawn.height() - 1));
         Play(w, "Enter");
         QCOMPARE(f.messages.LastText(), QStringLiteral("Error 13: Invalid input."));
-        QCOMPARE(w.lblDisplay->text(), QStringLiteral("0"));
+        QCOMPARE(w.ForTest().controls.lblDisplay->text(), QStringLiteral("0"));
     }
 };
 

@@ -159,14 +159,7 @@ void frmHistory::mnuExport_Click() {
     const QString chosen = dialog_ ? dialog_(this, request) : DefaultSaveDialog(this, request);
     if (chosen.isEmpty()) return;
 
-    const QString path = history::ExportPath(chosen);
-    const history::ExportResult result = history::WriteHistoryFile(path, Text());
-    if (!result.ok) {
-        platform::MessageBox::Show(
-            QStringLiteral("The history could not be exported to \"%1\".\n\n%2")
-                .arg(QDir::toNativeSeparators(path), result.reason),
-            platform::MessageIcon::Exclamation, QStringLiteral("Spanwright"), this);
-    }
+    history::ExportChosen(this, chosen, Text());
 }
 
 }  // namespace spanwright

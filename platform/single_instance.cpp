@@ -25,7 +25,10 @@ constexpr auto kPatience = std::chrono::seconds(2);
 constexpr char kRaise[] = "raise\n";
 constexpr char kDone[] = "done\n";
 
-bool OwnFolder(const struct stat& st) { return S_ISDIR(st.st_mode) && st.st_uid == ::getuid(); }
+// A folder of the user's that no one else may enter, read or write.
+bool OwnFolder(const struct stat& st) {
+    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+}
 
 // $XDG_RUNTIME_DIR, else a private folder in the temporary folder; empty
 // when neither is the user's own.
@@ -54,15 +57,15 @@ bool AddressOf(const QString& path, sockaddr_un& address) {
     return true;
 }
 
-// The lock file, opened without following a link or blocking; -1 unless it
-// is a regular file. Read-only is enough for flock() when the file is not ours.
+// The lock file, opened read-only (flock() needs no more; it is never
+// truncated nor written) without following a link or blocking; -1 unless
+// it is a regular file of the user's with one name (a hard link planted at
+// the name could be any file of the user's).
 int OpenLock(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
-    constexpr int kFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
-    int fd = ::open(name.constData(), O_RDWR | O_CREAT | kFlags, 0600);
-    if (fd < 0 && errno == EACCES) fd = ::open(name.constData(), O_RDONLY | kFlags);
+    int fd = ::open(name.constData(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     struct stat st {};
-    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid() || st.st_nlink != 1)) {
         ::close(fd);
         fd = -1;
     }
@@ -81,11 +84,21 @@ bool WaitFor(int fd, short events, Clock::time_point deadline) {
     }
 }
 
-enum class Reply { Answered, Silent, Unreachable };
+// Whether the process at the other end of a connected Unix socket runs as
+// this user (its credentials when it listened or connected).
+bool SameUser(int fd) {
+    ucred peer {};
+    socklen_t size = sizeof(peer);
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && size == sizeof(peer) &&
+           peer.uid == ::getuid();
+}
+
+enum class Reply { Answered, Silent, Unreachable, Stranger };
 
 // Asks the copy listening at address to raise its window. Unreachable: no
 // one listens (the copy is still starting or is ending); Silent: it took
-// the request but did not answer within the patience.
+// the request but did not answer within the patience; Stranger: another
+// user listens there, whose answer would mean nothing.
 Reply AskToRaise(const sockaddr_un& address) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return Reply::Unreachable;
@@ -93,7 +106,9 @@ Reply AskToRaise(const sockaddr_un& address) {
     const auto connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 ||
                            (errno == EINPROGRESS && WaitFor(fd, POLLOUT, Clock::now() + kPatience));
     // MSG_NOSIGNAL: a copy that has just closed its end costs no SIGPIPE.
-    if (connected && ::send(fd, kRaise, sizeof(kRaise) - 1, MSG_NOSIGNAL) > 0) {
+    if (connected && !SameUser(fd)) {
+        reply = Reply::Stranger;
+    } else if (connected && ::send(fd, kRaise, sizeof(kRaise) - 1, MSG_NOSIGNAL) > 0) {
         reply = Reply::Silent;
         if (WaitFor(fd, POLLIN, Clock::now() + kPatience)) {
             char answer = 0;
@@ -126,10 +141,6 @@ bool SingleInstance::Claim() {
     for (;;) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             lock_ = fd;
-            // For people looking at the folder; the program never reads it.
-            const QByteArray pid = QByteArray::number(::getpid()) + '\n';
-            const bool noted = ::ftruncate(fd, 0) == 0 && ::pwrite(fd, pid.constData(), pid.size(), 0) == pid.size();
-            Q_UNUSED(noted);
             if (!StartListening()) Release();  // no way to be asked: no guard
             return true;
         }
@@ -139,7 +150,7 @@ bool SingleInstance::Claim() {
             ::close(fd);
             return false;
         }
-        if (reply == Reply::Silent || Clock::now() >= until) break;
+        if (reply == Reply::Silent || reply == Reply::Stranger || Clock::now() >= until) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     ::close(fd);
@@ -168,8 +179,11 @@ void SingleInstance::Listen() {
     notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
         std::vector<int> clients;
-        for (int client; (client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0;)
-            clients.push_back(client);  // a connection is the request; its text needs no reading
+        for (int client; (client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0;) {
+            // A connection is the request (its text needs no reading), from this user only.
+            if (SameUser(client)) clients.push_back(client);
+            else ::close(client);
+        }
         if (clients.empty()) return;
         emit RaiseRequested();
         // Answered once raised: the asking start may end now.

@@ -35,6 +35,13 @@ need_packages() {
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# The configure option for warnings: errors under CI=true, else warnings
+# (said each time, so a build folder configured for CI does not keep it).
+#   CI=true werror_option   -> -DSPANWRIGHT_WERROR=ON
+werror_option() {
+  if [ "${CI:-}" = true ]; then echo -DSPANWRIGHT_WERROR=ON; else echo -DSPANWRIGHT_WERROR=OFF; fi
+}
+
 # What building the program and its tests needs.
 BUILD_PACKAGES=(g++ cmake make pkg-config python3 qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
   fonts-liberation2 locales libqt6test6 qt6-qpa-plugins desktop-file-utils appstream)

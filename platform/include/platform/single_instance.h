@@ -1,11 +1,13 @@
 #pragma once
 // One running copy per user. The guard lives in a folder only the user can
-// reach: $XDG_RUNTIME_DIR when it is a folder of the user's, else
-// $TMPDIR (or /tmp)/spanwright-UID, made with mode 0700 and used only while
-// it is a real folder (not a link) of the user's with mode 0700; else there
-// is no guard. The first start holds an flock() on spanwright.lock there
-// (the kernel lets it go however the process ends; the file's content is
-// never read) and listens on spanwright.socket beside it.
+// reach: $XDG_RUNTIME_DIR when it is a folder of the user's that no one else
+// may enter (mode 0700), else $TMPDIR (or /tmp)/spanwright-UID, made with
+// mode 0700 and used only while it is a real folder (not a link) of the
+// user's with mode 0700; else there is no guard. The first start holds an
+// flock() on spanwright.lock there (the kernel lets it go however the
+// process ends; the file is opened read-only without following a link, and
+// never truncated, written or read) and listens on spanwright.socket beside
+// it. Only the same user's requests and answers count (SO_PEERCRED).
 //   first start:              Claim() -> true, holding the lock; Listen()
 //                             once the QApplication exists
 //   second start:             Claim() asks the running copy to raise its
@@ -14,8 +16,12 @@
 //                             Claim() -> true without the lock: a window without the guard
 //   empty, garbage or foreign-written lock file, or the lock of a copy killed
 //   with kill -9:             Claim() -> true, holding the lock
-//   a folder at the lock's path, no usable folder, or a socket path longer
-//   than 107 bytes:           Claim() -> true without the lock
+//   a folder, a link, a hard link (two names) or another user's file at the
+//   lock's path, no usable folder, or a socket path longer than 107 bytes:
+//                             Claim() -> true without the lock
+//   another user's process holding the lock and answering:
+//                             Claim() -> true without the lock: its answer does not count
+//   $XDG_RUNTIME_DIR of mode 0777 or 0755: the private folder in $TMPDIR instead
 // The request travels over a plain Unix socket watched by a QSocketNotifier:
 // QtNetwork would cost more start-up time than the rest of the guard.
 #include <QObject>

@@ -1,9 +1,11 @@
 // The history window: its text API, Clear and Close, long lines, its saved
 // position and layout, and exporting to a file (rows in history_edits.txt,
-// history_long_lines.txt, history_positions.txt and history_export.txt).
+// history_long_lines.txt, history_positions.txt, history_export.txt,
+// history_replace.txt and history_links.txt).
 #include <QtWidgets>
 #include <optional>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "history/frmHistory.h"
@@ -221,6 +223,66 @@ private slots:
         if (written != "old.txt") QCOMPARE(ReadAll(dir.filePath(QStringLiteral("old.txt"))), kOld);
         const bool newFileHere = written != "-" && written != "old.txt" && !written.contains(u'/');
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), newFileHere ? 2 : 1);
+    }
+
+    void exportAsksBeforeReplacingAFileTheDialogNeverSaw_data() {
+        spanwright::test::AddRows(QFINDTESTDATA("history_replace.txt"), {"chosen", "answer", "asked", "old"});
+    }
+    void exportAsksBeforeReplacingAFileTheDialogNeverSaw() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, answer);
+        QFETCH(QString, asked);
+        QFETCH(QString, old);
+        QTemporaryDir dir;
+        WriteFile(dir.filePath(QStringLiteral("old.txt")), kOld);
+        messages_.Answer(answer == "Yes");
+        Export(QStringLiteral("5"), dir.filePath(chosen));
+        QStringList questions;
+        for (const auto& shown : messages_.records()) questions << (shown.question ? shown.text : "not a question: " + shown.text);
+        QCOMPARE(questions, asked == "-" ? QStringList() : QStringList{asked});
+        QCOMPARE(ReadAll(dir.filePath(QStringLiteral("old.txt"))), old.toUtf8());
+        QCOMPARE(QFile::exists(dir.filePath(QStringLiteral("new.txt"))), chosen == "new");
+    }
+
+    void exportFollowsOnlyLinksNoOtherUserControls_data() {
+        spanwright::test::AddRows(QFINDTESTDATA("history_links.txt"),
+                                  {"folder", "chosen", "links", "result", "named"});
+    }
+    void exportFollowsOnlyLinksNoOtherUserControls() {
+        QFETCH(QString, folder);
+        QFETCH(QString, chosen);
+        QFETCH(QString, links);
+        QFETCH(QString, result);
+        QFETCH(QString, named);
+        if (links.contains(QLatin1String(":other")) && geteuid() != 0)
+            QSKIP("needs root to give a link to another user (uid 65534)");
+        QTemporaryDir dir;
+        const mode_t mode = folder == "shared" ? 01777 : folder == "group" ? 0770 : 0700;
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), mode) == 0);
+        WriteFile(dir.filePath(QStringLiteral("mine.txt")), kOld);
+        const QStringList chain = links.split(u' ');
+        for (qsizetype i = 0; i < chain.size(); ++i) {
+            const QStringList link = chain[i].split(u':');
+            const QString next = i + 1 < chain.size() ? chain[i + 1].section(u':', 0, 0) : QStringLiteral("mine.txt");
+            const QByteArray at = QFile::encodeName(dir.filePath(link[0]));
+            QVERIFY(::symlink(QFile::encodeName(next).constData(), at.constData()) == 0);
+            if (link[1] == "other") QVERIFY(::lchown(at.constData(), 65534, 65534) == 0);
+        }
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        Export(QStringLiteral("5"), dir.filePath(chosen));
+        if (result == "followed") {
+            QVERIFY(messages_.records().empty());
+            QCOMPARE(ReadAll(dir.filePath(QStringLiteral("mine.txt"))), QByteArray("5\r\n"));
+            QVERIFY(QFileInfo(dir.filePath(chain[0].section(u':', 0, 0))).isSymLink());
+        } else {
+            QCOMPARE(messages_.records().size(), size_t{1});
+            const auto& shown = messages_.records().front();
+            QVERIFY2(!shown.question && shown.text.contains('"' + dir.filePath(named) + '"') &&
+                         shown.text.contains(QLatin1String("uid 65534")),
+                     qPrintable(shown.text));
+            QCOMPARE(ReadAll(dir.filePath(QStringLiteral("mine.txt"))), kOld);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
     }
 
     void exportFails_data() {

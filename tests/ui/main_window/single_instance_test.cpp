@@ -1,13 +1,20 @@
 // One running copy: the built program started twice and twenty times at
 // once, a lock left by a killed copy, the running window brought to the
-// front; and the locks a start cannot take, which never keep it out.
+// front; and the locks a start cannot take, the runtime folders it does not
+// trust and the other users whose answers do not count, which never keep it
+// out.
 #include <QtTest>
 #include <fcntl.h>
 #include <signal.h>
+#include <grp.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <functional>
 #include <optional>
 
@@ -36,10 +43,6 @@ struct Environment {
         QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 20000);  // the event loop keeps running
         QVERIFY(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0);
     }
-    qint64 LockOwner() const {
-        QFile lock(Path("lock"));
-        return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : -1;
-    }
 };
 
 using spanwright::platform::SingleInstance;
@@ -58,6 +61,11 @@ bool Held(const QString& path) {
 void Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 // A lock file's text naming a live process (this one), as a lock file
@@ -104,7 +112,7 @@ private slots:
         first.kill();  // SIGKILL: the lock file and socket stay behind
         QVERIFY(first.waitForFinished() && QFile::exists(env.Path("lock")));
         env.Start(next);
-        QTRY_COMPARE_WITH_TIMEOUT(env.LockOwner(), next.processId(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Held(env.Path("lock")), 20000);
         env.ExpectSecondStartEnds();
         QCOMPARE(next.state(), QProcess::Running);  // killed as `next` goes
     }
@@ -158,18 +166,101 @@ private slots:
         QTest::newRow("garbage") << content(QByteArray("\x7f\x00\xff junk\n\n-12 x", 16).repeated(64)) << true;
         QTest::newRow("a live process's lock text") << content(LiveLockText()) << true;
         QTest::newRow("a folder") << Prepare([](const QString& p) { QVERIFY(QDir().mkdir(p)); }) << false;
+        // The lock's folder holds the user's file precious.txt.
+        const auto precious = [](const QString& lock) { return QFileInfo(lock).path() + "/precious.txt"; };
+        QTest::newRow("a hard link to a file of the user's") << Prepare([precious](const QString& p) {
+            QVERIFY(::link(QFile::encodeName(precious(p)).constData(), QFile::encodeName(p).constData()) == 0);
+        }) << false;
+        QTest::newRow("a symbolic link to a file of the user's") << Prepare([precious](const QString& p) {
+            QVERIFY(QFile::link(precious(p), p));
+        }) << false;
+        QTest::newRow("another user's file") << Prepare([](const QString& p) {
+            if (::geteuid() != 0) QSKIP("needs root to give a file to another user");
+            Write(p, "theirs\n");
+            QVERIFY(::chown(QFile::encodeName(p).constData(), 65534, 65534) == 0);
+        }) << false;
     }
     void lockFileNeverKeepsAStartOut() {
         QFETCH(Prepare, prepare);
         QFETCH(bool, locked);
         QTemporaryDir runtime;
-        const QString lock = runtime.path() + "/spanwright.lock";
+        const QString lock = runtime.path() + "/spanwright.lock", precious = runtime.path() + "/precious.txt";
+        const QByteArray kept = QByteArray("the user's own words\r\n\0\xff", 26);
+        Write(precious, kept);
         prepare(lock);
         const QString before = Stat(lock);
+        const QByteArray content = Read(lock);
         SingleInstance instance(runtime.path());
         QVERIFY(instance.Claim());
         QCOMPARE(Held(lock), locked);
         if (!locked) QCOMPARE(Stat(lock), before);
+        QCOMPARE(Read(lock), content);  // nothing truncated, nothing written
+        QCOMPARE(Read(precious), kept);
+    }
+
+    // $XDG_RUNTIME_DIR serves only when no one else may enter it; else the
+    // user's own folder in the temporary folder does.
+    void runtimeFolderOnlyWhenNoOneElseMayEnter_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("mode 0700") << 0700 << true;
+        QTest::newRow("mode 0777: anyone may plant the lock") << 0777 << false;
+        QTest::newRow("mode 1777, as /tmp") << 01777 << false;
+        QTest::newRow("mode 0770: the group may write") << 0770 << false;
+        QTest::newRow("mode 0755: others may look in") << 0755 << false;
+    }
+    void runtimeFolderOnlyWhenNoOneElseMayEnter() {
+        QFETCH(int, mode);
+        QFETCH(bool, used);
+        QTemporaryDir runtime, tmp;
+        QVERIFY(::chmod(QFile::encodeName(runtime.path()).constData(), mode_t(mode)) == 0);
+        const EnvScope xdg("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path())),
+            temporary("TMPDIR", QFile::encodeName(tmp.path()));
+        SingleInstance instance;
+        QVERIFY(instance.Claim());
+        const QString own = tmp.path() + "/spanwright-" + QString::number(::getuid());
+        QCOMPARE(instance.LockPath(), (used ? runtime.path() : own) + "/spanwright.lock");
+        QVERIFY(Held(instance.LockPath()));
+    }
+
+    // Another user's process holding the lock and answering "done" does not
+    // end the start: it goes on (without the lock) and opens its window.
+    void anotherUsersAnswerDoesNotCount() {
+        if (::geteuid() != 0) QSKIP("needs root to answer as another user (uid 65534)");
+        QTemporaryDir runtime;
+        const QString lockPath = runtime.path() + "/spanwright.lock";
+        const QByteArray socketPath = QFile::encodeName(runtime.path() + "/spanwright.socket");
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(socketPath.size()) < sizeof(address.sun_path));
+        std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+        int ready[2];
+        QVERIFY(::pipe(ready) == 0);
+        const pid_t other = ::fork();
+        QVERIFY(other >= 0);
+        if (other == 0) {  // the other user: holds the lock, listens, answers every request
+            const int lock = ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CREAT, 0600);
+            const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            if (lock < 0 || ::flock(lock, LOCK_EX) != 0 || listener < 0 ||
+                ::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+                ::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0 ||
+                ::listen(listener, 8) != 0)
+                ::_exit(1);
+            (void)!::write(ready[1], "1", 1);
+            for (int client; (client = ::accept(listener, nullptr, nullptr)) >= 0; ::close(client))
+                (void)!::send(client, "done\n", 5, MSG_NOSIGNAL);
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        const bool listening = ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+        SingleInstance instance(runtime.path());
+        const bool goesOn = listening && instance.Claim();
+        ::kill(other, SIGKILL);
+        ::waitpid(other, nullptr, 0);
+        QVERIFY2(listening, "the other user's process could not listen");
+        QVERIFY(goesOn);
     }
 
     // With no runtime folder the guard lives in the user's own folder in the

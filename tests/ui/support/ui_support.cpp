@@ -42,8 +42,12 @@ void TempSettings::Remove(const QString& name) {
 
 MessageRecorder::MessageRecorder() {
     platform::MessageBox::SetSink([this](const platform::MessageRecord& r) { records_.push_back(r); });
+    platform::MessageBox::SetAnswerer([this](const platform::MessageRecord&) { return yes_; });
 }
 
-MessageRecorder::~MessageRecorder() { platform::MessageBox::SetSink({}); }
+MessageRecorder::~MessageRecorder() {
+    platform::MessageBox::SetSink({});
+    platform::MessageBox::SetAnswerer({});
+}
 
 }  // namespace spanwright::test

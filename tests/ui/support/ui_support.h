@@ -25,7 +25,8 @@ private:
     QTemporaryDir dir_;
 };
 
-// Records every message box instead of showing it.
+// Records every message box instead of showing it; questions get the
+// answer set with Answer() (No until then).
 class MessageRecorder {
 public:
     MessageRecorder();
@@ -33,9 +34,11 @@ public:
     const std::vector<platform::MessageRecord>& records() const { return records_; }
     void clear() { records_.clear(); }
     QString LastText() const { return records_.empty() ? QString() : records_.back().text; }
+    void Answer(bool yes) { yes_ = yes; }
 
 private:
     std::vector<platform::MessageRecord> records_;
+    bool yes_ = false;
 };
 
 }  // namespace spanwright::test

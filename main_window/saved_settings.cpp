@@ -4,6 +4,7 @@
 
 #include "engine/errors.h"
 #include "engine/numeric.h"
+#include "platform/screen_placement.h"
 #include "platform/twips.h"
 #include "settings/settings.h"
 
@@ -50,8 +51,10 @@ bool ReadShowOptions(platform::RegistryStore& store) {
 }
 
 void WriteSettings(platform::RegistryStore& store, QPoint position, bool showOptions, const OutputOptions& options) {
-    settings::Write(store, key::Top, TwipsText(position.y()));
-    settings::Write(store, key::Left, TwipsText(position.x()));
+    if (platform::CanPlaceWindows()) {  // else the saved place stays for a desktop that can apply it
+        settings::Write(store, key::Top, TwipsText(position.y()));
+        settings::Write(store, key::Left, TwipsText(position.x()));
+    }
     settings::Write(store, key::ShowOptions, showOptions ? QStringLiteral("True") : QStringLiteral("False"));
     settings::Write(store, key::Output, options.output == 1 ? QStringLiteral("1") : QStringLiteral("0"));
     settings::Write(store, key::Format, QString::number(options.format));

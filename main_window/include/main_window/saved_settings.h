@@ -29,8 +29,9 @@ SavedPlace ReadSavedPlace(platform::RegistryStore& store);
 bool ReadShowOptions(platform::RegistryStore& store);
 
 // Writes "Top", "Left", "ShowOptions", "Output", "Format", "Round",
-// "RoundOn" and "Square", in that order. A store that cannot be written
-// loses these values and nothing else.
+// "RoundOn" and "Square", in that order; "Top" and "Left" only where the
+// platform can place windows (on Wayland the saved ones stay as they were).
+// A store that cannot be written loses these values and nothing else.
 void WriteSettings(platform::RegistryStore& store, QPoint position, bool showOptions, const OutputOptions& options);
 
 }  // namespace spanwright

@@ -97,6 +97,7 @@ void frmHistory::Form_Unload() {
     // A window never shown nor placed has no position yet: the window system
     // chooses one when it first appears. Saving (0, 0) would pin it there.
     if (!shownOnce_ && !testAttribute(Qt::WA_Moved)) return;
+    if (!platform::CanPlaceWindows()) return;  // the compositor\'s place is no saved place
     settings::SavedSettings saved;
     saved.histTop = y();
     saved.histLeft = x();

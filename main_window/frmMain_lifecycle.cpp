@@ -76,8 +76,10 @@ void frmMain::Form_Resize() { HistoryFollowsWindowState(); }
 void frmMain::Form_Unload() {
     UnloadOtherWindows();
     settings::SavedSettings saved;
-    saved.top = pos().y();
-    saved.left = pos().x();
+    if (platform::CanPlaceWindows()) {  // else the saved place stays for a desktop that can apply it
+        saved.top = pos().y();
+        saved.left = pos().x();
+    }
     saved.showOptions = blnShowOptions;
     saved.TakeOptions(core_.Options());
     settings::Save(Registry(), saved, settings::Writer::MainWindow);

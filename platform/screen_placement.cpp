@@ -22,4 +22,9 @@ QList<QRect> AvailableScreens() {
     return areas;
 }
 
+bool CanPlaceWindows() {
+    // "wayland", or "wayland-egl" when that plugin is named outright.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 }  // namespace spanwright::platform

@@ -42,14 +42,19 @@ werror_option() {
   if [ "${CI:-}" = true ]; then echo -DSPANWRIGHT_WERROR=ON; else echo -DSPANWRIGHT_WERROR=OFF; fi
 }
 
-# What building the program and its tests needs.
+# What building the program and its tests needs; qt6-wayland is the
+# platform plugin for Wayland desktops (qt6-qpa-plugins has X11's).
 BUILD_PACKAGES=(g++ cmake make pkg-config python3 qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
-  fonts-liberation2 locales libqt6test6 qt6-qpa-plugins desktop-file-utils appstream)
+  fonts-liberation2 locales libqt6test6 qt6-qpa-plugins qt6-wayland desktop-file-utils appstream)
 
 # What the screen-reader test needs on top: a private X server, a session
 # bus with the accessibility bus on it, the AT-SPI client library for
 # Python, and xdotool to type.
 SCREEN_READER_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi xdotool)
+
+# What the Wayland test needs on top of those: a compositor with a
+# headless backend and a screenshot client (both in weston).
+WAYLAND_TEST_PACKAGES=(weston)
 
 # What the benchmarks need on top: Google Benchmark, and a private X server
 # with a session bus for the start-up benchmark.

@@ -25,4 +25,11 @@ bool ShowsOnAScreen(const QRect& window, const QList<QRect>& availableScreens);
 // The available area of every screen the application sees.
 QList<QRect> AvailableScreens();
 
+// Whether the window system lets a window report and choose its place on
+// the screen. A Wayland compositor places windows itself and reports 0, 0
+// for every one, so saved positions are then neither applied nor replaced.
+//   QT_QPA_PLATFORM=xcb or offscreen  -> true
+//   QT_QPA_PLATFORM=wayland           -> false
+bool CanPlaceWindows();
+
 }  // namespace spanwright::platform

@@ -1,0 +1,113 @@
+# Drives the calculator on a Wayland compositor over AT-SPI: the compositor
+# has no keyboard, so the reader presses the keypad's buttons as a screen
+# reader's user does. Passes when every check holds:
+#   the main window is a frame named "Spanwright" reading "0"; pressing
+#   5 ' 3 + 1 " = makes it read 5'4"; History opens a frame whose text ends
+#   with the tape's lines 5'3 / + 1" / = 5'4"; a second start ends at once with status 0 and
+#   the first copy goes on; a screenshot of the output is as large as the
+#   output at its scale; the history's File > Close hides it.
+import os, struct, subprocess, sys, tempfile
+import pyatspi
+from gi.repository import GLib
+
+app = None
+for _ in range(50):  # the program may still be starting
+    app = next((a for a in pyatspi.Registry.getDesktop(0)
+                if a is not None and a.name and 'spanwright' in a.name.lower()), None)
+    if app is not None:
+        break
+    subprocess.run(['sleep', '0.1'])
+if app is None:
+    sys.exit('the calculator is not on the accessibility bus')
+
+results = []
+def check(what, ok):
+    results.append((what, bool(ok)))
+
+def find(root, name, role=None):
+    if root is None:
+        return None
+    return pyatspi.findDescendant(root, lambda a: a is not None and a.name == name and role in (None, a.getRoleName()))
+
+def states(a):
+    if a is None:
+        return set()
+    a.clearCache()
+    return {pyatspi.stateToString(s) for s in a.getState().getStates()}
+
+def text(a):
+    return a.queryText().getText(0, -1) if a is not None else None
+
+def press(a):
+    if a is not None:
+        a.queryAction().doAction(0)  # a button's or menu item's first action presses it
+
+# Width and height from a PNG's header.
+def png_size(path):
+    with open(path, 'rb') as f:
+        head = f.read(24)
+    return struct.unpack('>II', head[16:24]) if head[:8] == b'\x89PNG\r\n\x1a\n' else None
+
+def screenshot():
+    folder = os.environ.get('SPANWRIGHT_SCREENSHOTS') or tempfile.mkdtemp()
+    before = set(os.listdir(folder))
+    subprocess.run(['weston-screenshooter'], cwd=folder, timeout=10)
+    made = sorted(set(os.listdir(folder)) - before)
+    if not made:
+        return None
+    kept = os.path.join(folder, f"spanwright-scale-{os.environ.get('OUTPUT_SCALE', '1')}.png")
+    os.replace(os.path.join(folder, made[-1]), kept)
+    return kept
+
+def steps():  # yields the milliseconds to wait before going on
+    with open(f"/proc/{os.environ['PROGRAM_PID']}/maps") as maps:
+        check('it runs on the Wayland platform plugin', 'libqwayland' in maps.read())
+    main = find(app, 'Spanwright', 'frame')
+    check('the main window is a frame named by its title', main is not None)
+    main = main or app[0]
+    display = find(main, 'Display')
+    check('the display reads 0 at start', text(display) == '0')
+    for key in ['5', 'Feet mark', '3', 'Add', '1', 'Inch mark', 'Equals']:
+        press(find(main, key, 'push button'))
+        yield 100
+    yield 300
+    check('the display reads 5\'4" after 5\'3 + 1" =', text(display) == '5\'4"')
+
+    press(find(main, 'History', 'push button'))
+    yield 1000
+    history = find(app, 'History - Spanwright', 'frame')
+    check('History opens its window', history is not None and 'showing' in states(history))
+    tape = text(find(history, 'History')) or ''
+    check('the history holds the calculation', tape.splitlines()[-3:] == ['5\'3', '+ 1"', '= 5\'4"'])
+
+    second = subprocess.run([os.environ['PROGRAM']], timeout=20, capture_output=True)
+    check('a second start ends with status 0', second.returncode == 0)
+    check('the first copy goes on', subprocess.run(['kill', '-0', os.environ['PROGRAM_PID']]).returncode == 0)
+    yield 500
+
+    scale = int(os.environ.get('OUTPUT_SCALE', '1'))
+    shot = screenshot()
+    check(f'a screenshot is taken at scale {scale}',
+          shot is not None and png_size(shot) == (640 * scale, 480 * scale))
+
+    press(find(history, 'Close'))
+    yield 800
+    check('File > Close hides the history', history is not None and 'showing' not in states(history))
+
+def run(script):
+    try:
+        GLib.timeout_add(next(script), lambda: run(script))
+    except StopIteration:
+        pyatspi.Registry.stop()
+    except Exception as error:  # a missing control ends the run as a failure
+        check(f'no error ({error!r})', False)
+        pyatspi.Registry.stop()
+    return False
+
+script = steps()
+GLib.timeout_add(100, lambda: run(script))
+GLib.timeout_add(30000, pyatspi.Registry.stop)
+pyatspi.Registry.start()
+for what, ok in results:
+    print('ok  ' if ok else 'FAIL', what)
+sys.exit(0 if results and all(ok for _, ok in results) else 1)

@@ -185,7 +185,7 @@ private slots:
         QFETCH(bool, locked);
         QTemporaryDir runtime;
         const QString lock = runtime.path() + "/spanwright.lock", precious = runtime.path() + "/precious.txt";
-        const QByteArray kept = QByteArray("the user's own words\r\n\0\xff", 26);
+        const QByteArray kept = QByteArray("the user's own words\r\n\0\xff", 24);
         Write(precious, kept);
         prepare(lock);
         const QString before = Stat(lock);

@@ -15,6 +15,7 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
 
 #include "platform/registry_store.h"
 #include "support/watchdog.h"
@@ -69,18 +70,22 @@ void Write(const QString& path, const QByteArray& bytes) {
 
 class RegistryStoreTest : public QObject {
     Q_OBJECT
-    QTemporaryDir dir_;
-    QString File() const { return dir_.path() + "/Ostrel/Spanwright.conf"; }
+    // A fresh folder for every row: QSettings caches a file by its path and
+    // may take a file rewritten within the same millisecond, at the same
+    // size, for the one it read before.
+    std::unique_ptr<QTemporaryDir> folder_;
+    QString Folder() const { return folder_->path(); }
+    QString File() const { return Folder() + "/Ostrel/Spanwright.conf"; }
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        QDir(dir_.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(dir_.path() + "/Ostrel"));
+        folder_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder_->isValid());
+        QVERIFY(QDir().mkpath(Folder() + "/Ostrel"));
         // The default store finds its file where QSettings keeps the program's.
         for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-            QSettings::setPath(format, QSettings::UserScope, dir_.path());
-            QSettings::setPath(format, QSettings::SystemScope, dir_.path() + "/system");
+            QSettings::setPath(format, QSettings::UserScope, Folder());
+            QSettings::setPath(format, QSettings::SystemScope, Folder() + "/system");
         }
     }
 
@@ -144,7 +149,7 @@ private slots:
 
     // At a first run not even the settings folder exists: the write makes it.
     void firstWriteMakesTheFolders() {
-        const QString folder = dir_.path() + "/not yet";
+        const QString folder = Folder() + "/not yet";
         for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
             QSettings::setPath(format, QSettings::UserScope, folder);
         QVERIFY(RegistryStore().WriteValue(RegistryStore::kLocalMachine, kPath, "Top", "300"));
@@ -156,8 +161,8 @@ private slots:
 
     // The system-wide file fills in what the user's lacks, and is never written.
     void systemFileIsAFallback() {
-        QVERIFY(QDir().mkpath(dir_.path() + "/system/Ostrel"));
-        const QString system = dir_.path() + "/system/Ostrel/Spanwright.conf";
+        QVERIFY(QDir().mkpath(Folder() + "/system/Ostrel"));
+        const QString system = Folder() + "/system/Ostrel/Spanwright.conf";
         Write(system, kGood);
         Write(File(), "[Software]\nOstrel\\Spanwright\\Top=7\n");
         {

@@ -7,40 +7,10 @@
 #   the first copy goes on; a screenshot of the output is as large as the
 #   output at its scale; the history's File > Close hides it.
 import os, struct, subprocess, sys, tempfile
-import pyatspi
-from gi.repository import GLib
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../support'))
+from atspi_reader import check, find, states, text, press, wait_for_app, run_steps
 
-app = None
-for _ in range(50):  # the program may still be starting
-    app = next((a for a in pyatspi.Registry.getDesktop(0)
-                if a is not None and a.name and 'spanwright' in a.name.lower()), None)
-    if app is not None:
-        break
-    subprocess.run(['sleep', '0.1'])
-if app is None:
-    sys.exit('the calculator is not on the accessibility bus')
-
-results = []
-def check(what, ok):
-    results.append((what, bool(ok)))
-
-def find(root, name, role=None):
-    if root is None:
-        return None
-    return pyatspi.findDescendant(root, lambda a: a is not None and a.name == name and role in (None, a.getRoleName()))
-
-def states(a):
-    if a is None:
-        return set()
-    a.clearCache()
-    return {pyatspi.stateToString(s) for s in a.getState().getStates()}
-
-def text(a):
-    return a.queryText().getText(0, -1) if a is not None else None
-
-def press(a):
-    if a is not None:
-        a.queryAction().doAction(0)  # a button's or menu item's first action presses it
+app = wait_for_app()
 
 # Width and height from a PNG's header.
 def png_size(path):
@@ -99,20 +69,4 @@ def steps():  # yields the milliseconds to wait before going on
     yield 800
     check('File > Close hides the history', history is not None and 'showing' not in states(history))
 
-def run(script):
-    try:
-        GLib.timeout_add(next(script), lambda: run(script))
-    except StopIteration:
-        pyatspi.Registry.stop()
-    except Exception as error:  # a missing control ends the run as a failure
-        check(f'no error ({error!r})', False)
-        pyatspi.Registry.stop()
-    return False
-
-script = steps()
-GLib.timeout_add(100, lambda: run(script))
-GLib.timeout_add(30000, pyatspi.Registry.stop)
-pyatspi.Registry.start()
-for what, ok in results:
-    print('ok  ' if ok else 'FAIL', what)
-sys.exit(0 if results and all(ok for _, ok in results) else 1)
+run_steps(steps(), first_ms=100, limit_ms=30000)

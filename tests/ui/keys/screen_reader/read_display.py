@@ -10,37 +10,10 @@
 #   and Space opens (the desktop's "open" writes the address to $OPENED).
 import os, subprocess, sys
 import pyatspi
-from gi.repository import GLib
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../support'))
+from atspi_reader import check, find, states, text, press, wait_for_app, run_steps
 
-app = next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name and 'spanwright' in a.name.lower()), None)
-if app is None:
-    sys.exit('the calculator is not on the accessibility bus')
-
-results = []
-def check(what, ok):
-    results.append((what, bool(ok)))
-
-# Missing controls are None, and the helpers take None, so that every check
-# is still made and reported.
-def find(root, name, role=None):
-    if root is None:
-        return None
-    return pyatspi.findDescendant(root, lambda a: a is not None and a.name == name and role in (None, a.getRoleName()))
-
-# Read afresh: the client library caches states, and Qt sends no event when
-# a button's expanded state changes (its new name is announced instead).
-def states(a):
-    if a is None:
-        return set()
-    a.clearCache()
-    return {pyatspi.stateToString(s) for s in a.getState().getStates()}
-
-def text(a):
-    return a.queryText().getText(0, -1) if a is not None else None
-
-def press(a):
-    if a is not None:
-        a.queryAction().doAction(0)  # the first action of a button or link is "press"
+app = wait_for_app()
 
 def edit(a, value):
     if a is not None:
@@ -112,20 +85,4 @@ def steps():  # yields the milliseconds to wait before going on
     xdotool('key', 'Escape')
     yield 300
 
-def run(script):
-    try:
-        GLib.timeout_add(next(script), lambda: run(script))
-    except StopIteration:
-        pyatspi.Registry.stop()
-    except Exception as error:  # a missing control ends the run as a failure
-        check(f'no error ({error!r})', False)
-        pyatspi.Registry.stop()
-    return False
-
-script = steps()
-GLib.timeout_add(300, lambda: run(script))
-GLib.timeout_add(40000, pyatspi.Registry.stop)
-pyatspi.Registry.start()
-for what, ok in results:
-    print('ok  ' if ok else 'FAIL', what)
-sys.exit(0 if results and all(ok for _, ok in results) else 1)
+run_steps(steps(), first_ms=300, limit_ms=40000)

@@ -65,19 +65,6 @@ void BlackLabel(QLabel* label, const QFont& font, Qt::Alignment alignment) {
     label->setAlignment(alignment);
 }
 
-// Grows a box to `need`, widening to the right; a taller box grows about its
-// middle, so its caption stays on the designed line.
-void GrowTo(QWidget* widget, QSize need) {
-    QRect r = widget->geometry();
-    if (need.width() > r.width()) r.setWidth(need.width());
-    if (need.height() > r.height()) {
-        const int extra = need.height() - r.height();
-        r.setTop(r.top() - extra / 2);
-        r.setHeight(need.height());
-    }
-    widget->setGeometry(r);
-}
-
 // A push button's caption fits when it clears the two-pixel bevel and a
 // pixel of air on each side.
 QSize CaptionNeed(const QPushButton* button, const QStringList& captions) {

@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "engine/numeric.h"
-#include "platform/twips.h"
 
 namespace spanwright::controls {
 
@@ -74,11 +72,7 @@ QSize CaptionNeed(const QPushButton* button, const QStringList& captions) {
     return {width + 8, metrics.height() + 4};
 }
 
-QPoint RightMiddleTwips(QRect control) {
-    const double x = platform::ToTwips(control.x()) + platform::ToTwips(control.width());
-    const double y = platform::ToTwips(control.y()) + platform::ToTwips(control.height()) / 2.0;
-    return {numeric::ToWhole(x), numeric::ToWhole(y)};
-}
+QPoint RightMiddle(QRect control) { return {control.x() + control.width(), control.y() + control.height() / 2}; }
 
 void Fill(QComboBox* list, const std::vector<std::string>& items) {
     QStringList texts;

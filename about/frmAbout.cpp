@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "platform/caption_fit.h"
 #include "platform/link_label.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
@@ -143,16 +144,9 @@ void frmAbout::Form_Load() {
 void frmAbout::FitCaptions() {
     const auto grow = [](QLabel* label) {
         const QFontMetrics fm(label->font());
-        QRect r = label->geometry();
-        r.setHeight(std::max(r.height(), fm.height()));
-        const int text = fm.horizontalAdvance(label->text()) + 1;
-        if (text > r.width()) {
-            if (label->alignment() & Qt::AlignRight)
-                r.setLeft(r.right() + 1 - text);
-            else
-                r.setWidth(text);
-        }
-        label->setGeometry(r);
+        const QSize need(fm.horizontalAdvance(label->text()) + 1, fm.height());
+        const Qt::Alignment keep = Qt::AlignTop | (label->alignment() & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft);
+        label->setGeometry(platform::GrownToFit(label->geometry(), need, keep));
     };
     grow(lblTitle);
     grow(lblVersion);

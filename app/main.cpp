@@ -6,7 +6,7 @@
 //                                (status 1, no abort, display_check.h)
 //   first start  -> the calculator window; later starts while it runs end
 //                   at once (status 0, no setting written) and bring it to
-//                   the front.
+//                   the front (with their activation token on Wayland).
 #include <QApplication>
 #include <fcntl.h>
 #include <unistd.h>
@@ -51,17 +51,20 @@ int main(int argc, char* argv[]) {
     // The display first, before the guard: a start that cannot show a
     // window ends with one line and leaves nothing behind.
     if (!spanwright::app::DisplayNamed()) return spanwright::app::NoDisplay();
+    // The token this start was given, read before the platform opens: it
+    // goes to the running copy, whose window it lets take the focus.
+    const QByteArray activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
     spanwright::app::PlatformGuard platform;
     QApplication app(argc, argv);
     platform.Opened();
 
     spanwright::platform::SingleInstance instance;
-    if (!instance.Claim()) return 0;  // the running copy answered: its window comes to the front
+    if (!instance.Claim(activationToken)) return 0;  // the running copy answered: its window comes to the front
 
     QApplication::setWindowIcon(spanwright::platform::AppIcon());
     spanwright::frmMain form;
     QObject::connect(&instance, &spanwright::platform::SingleInstance::RaiseRequested, &form,
-                     [&form] { form.BringToFront(); });
+                     [&form](const QByteArray& token) { form.BringToFront(token); });
     instance.Listen();
     form.Form_Load();
     return QApplication::exec();

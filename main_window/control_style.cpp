@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "engine/numeric.h"
-#include "platform/twips.h"
 
 namespace spanwright::controls {
 
@@ -65,19 +63,6 @@ void BlackLabel(QLabel* label, const QFont& font, Qt::Alignment alignment) {
     label->setAlignment(alignment);
 }
 
-// Grows a box to `need`, widening to the right; a taller box grows about its
-// middle, so its caption stays on the designed line.
-void GrowTo(QWidget* widget, QSize need) {
-    QRect r = widget->geometry();
-    if (need.width() > r.width()) r.setWidth(need.width());
-    if (need.height() > r.height()) {
-        const int extra = need.height() - r.height();
-        r.setTop(r.top() - extra / 2);
-        r.setHeight(need.height());
-    }
-    widget->setGeometry(r);
-}
-
 // A push button's caption fits when it clears the two-pixel bevel and a
 // pixel of air on each side.
 QSize CaptionNeed(const QPushButton* button, const QStringList& captions) {
@@ -87,11 +72,7 @@ QSize CaptionNeed(const QPushButton* button, const QStringList& captions) {
     return {width + 8, metrics.height() + 4};
 }
 
-QPoint RightMiddleTwips(QRect control) {
-    const double x = platform::ToTwips(control.x()) + platform::ToTwips(control.width());
-    const double y = platform::ToTwips(control.y()) + platform::ToTwips(control.height()) / 2.0;
-    return {numeric::ToWhole(x), numeric::ToWhole(y)};
-}
+QPoint RightMiddle(QRect control) { return {control.x() + control.width(), control.y() + control.height() / 2}; }
 
 void Fill(QComboBox* list, const std::vector<std::string>& items) {
     QStringList texts;

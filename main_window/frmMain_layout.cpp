@@ -16,6 +16,7 @@
 #include "main_window/control_style.h"
 #include "main_window/frmMain.h"
 #include "main_window/key_pictures.h"
+#include "platform/caption_fit.h"
 #include "platform/display_label.h"
 #include "platform/expander_button.h"
 #include "platform/picture_box.h"
@@ -152,15 +153,16 @@ void frmMain::BuildOptionsPanel() {
 // (keeping the designed gap), and the window, display row and frame widen
 // with it, keeping their designed right margins.
 void frmMain::FitCaptions() {
+    const auto grow = [](QWidget* box, QSize need) { box->setGeometry(platform::GrownToFit(box->geometry(), need)); };
     for (QWidget* box : std::initializer_list<QWidget*>{optOutput[0], optOutput[1], chkRound, chkSquare})
-        GrowTo(box, box->sizeHint());
+        grow(box, box->sizeHint());
     for (QComboBox* list : {cmbFormat, cmbRound})
         if (list->sizeHint().height() > list->height()) list->resize(list->width(), list->sizeHint().height());
 
     for (QPushButton* button : {cmdDelete, cmdAC, cmdHistory, cmdStore, cmdRecall, cmdAbout, cmdStair})
-        GrowTo(button, CaptionNeed(button, {button->text()}));
-    GrowTo(cmdOptions, CaptionNeed(cmdOptions, {QStringLiteral("Show Options"), QStringLiteral("Hide Options")}));
-    for (QPushButton* button : cmdNum) GrowTo(button, CaptionNeed(button, {button->text()}));
+        grow(button, CaptionNeed(button, {button->text()}));
+    grow(cmdOptions, CaptionNeed(cmdOptions, {QStringLiteral("Show Options"), QStringLiteral("Hide Options")}));
+    for (QPushButton* button : cmdNum) grow(button, CaptionNeed(button, {button->text()}));
 
     const int columnGap = platform::Twips(3510 - 3405);
     const int push = std::max(cmdStair->geometry().right(), cmdOptions->geometry().right()) + 1 + columnGap -

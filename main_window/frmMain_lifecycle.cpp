@@ -6,6 +6,7 @@
 #include "main_window/frmMain.h"
 #include "platform/popup_menu.h"
 #include "platform/screen_placement.h"
+#include "platform/window_activation.h"
 #include "platform/window_accessible.h"
 #include "settings/file_store.h"
 #include "stair/stair_opener.h"
@@ -102,11 +103,10 @@ void frmMain::changeEvent(QEvent* event) {
 
 void frmMain::FocusBack() { setFocus(Qt::OtherFocusReason); }
 
-void frmMain::BringToFront() {
+void frmMain::BringToFront(const QByteArray& activationToken) {
     if (isMinimized()) showNormal();
     show();
-    raise();
-    activateWindow();
+    platform::Activate(*this, activationToken);
 }
 
 }  // namespace spanwright

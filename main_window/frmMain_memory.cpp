@@ -48,10 +48,9 @@ void frmMain::SetUpMemory() {
 void frmMain::cmdStore_Click() { Show(core_.Store()); }
 
 // The menu opens at the right edge of the button, halfway down: with the
-// button at 3510, 1140, 870 by 285 twips that is (4380, 1282).
+// button at 234, 76, 58 by 19 pixels that is (292, 85) in the window.
 void frmMain::cmdRecall_Click() {
-    const QPoint at = controls::RightMiddleTwips(cmdRecall->geometry());
-    cp->ShowMenu(at.x(), at.y(), 0, 0, 0, 0, true);
+    cp->ShowMenu(mapToGlobal(controls::RightMiddle(cmdRecall->geometry())));
     FocusBack();
 }
 

@@ -78,13 +78,10 @@ void frmMain::MirrorOptions() {
 void frmMain::MirrorMemory() {
     if (!cp || core_.MemoryRevision() == shownMemory_) return;
     shownMemory_ = core_.MemoryRevision();
-    auto add = [this](const QString& caption, std::int32_t picture) {
-        cp->AddMenuItem(caption, QString(), 0, 0, picture, 0, true, QString());
-    };
     cp->ClearItems();
-    add(QStringLiteral("Clear"), 0);
-    add(QStringLiteral("-"), -1);
-    for (const std::string& text : core_.Memory()) add(Text(text), 1);
+    cp->AddMenuItem(QStringLiteral("Clear"), 0);
+    cp->AddMenuItem(QStringLiteral("-"), -1);
+    for (const std::string& text : core_.Memory()) cp->AddMenuItem(Text(text), 1);
     cp->StoreItems(QStringLiteral("Recall"));  // the set's name is the menu's, for screen readers
 }
 

@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include "platform/pictures.h"
-#include "platform/twips.h"
 
 namespace spanwright::platform {
 namespace {
@@ -51,18 +50,10 @@ void PopupMenu::SetImageList(const ImageList& images) {
     Changed();
 }
 
-std::int32_t PopupMenu::AddMenuItem(const QString& Caption, const QString& HelpText, std::int32_t,
-                                    std::int32_t, std::int32_t Picture, std::int32_t, bool Enabled,
-                                    const QString&) {
-    items_.push_back(Item{Caption, HelpText, Picture, Enabled});
+std::int32_t PopupMenu::AddMenuItem(const QString& Caption, std::int32_t Picture) {
+    items_.push_back(Item{Caption, Picture});
     Changed();
     return static_cast<std::int32_t>(items_.size());
-}
-
-void PopupMenu::RemoveMenuItem(std::int32_t index) {
-    if (!Valid(index)) return;
-    items_.erase(items_.begin() + (index - 1));
-    Changed();
 }
 
 std::int32_t PopupMenu::MenuItemCount() const { return static_cast<std::int32_t>(items_.size()); }
@@ -72,31 +63,16 @@ QString PopupMenu::MenuItemCaption(std::int32_t index) const {
 }
 
 void PopupMenu::StoreItems(const QString& name) {
-    kept_[name] = items_;
     name_ = name;
     if (menu_) menu_->setAccessibleName(name_);
 }
 
-void PopupMenu::RestoreItems(const QString& name) {
-    const auto kept = kept_.find(name);
-    if (kept == kept_.end()) return;
-    items_ = kept->second;
-    name_ = name;
-    Changed();
-}
-
-std::int32_t PopupMenu::ShowMenu(std::int32_t x, std::int32_t y, std::int32_t, std::int32_t, std::int32_t,
-                                 std::int32_t, bool) {
-    QMenu& menu = Menu();
-    const QPoint point(Twips(x), Twips(y));
-    menu.popup(owner_ ? owner_->mapToGlobal(point) : point);
-    return 0;
-}
+void PopupMenu::ShowMenu(QPoint atScreen) { Menu().popup(atScreen); }
 
 bool PopupMenu::Choose(std::int32_t index) {
     if (!Valid(index)) return false;
     const Item& item = items_[static_cast<std::size_t>(index - 1)];
-    if (item.caption == kSeparator || !item.enabled) return false;
+    if (item.caption == kSeparator) return false;
     std::int32_t ItemNumber = index;
     if (click_) click_(ItemNumber);
     return true;
@@ -137,8 +113,6 @@ void PopupMenu::Rebuild() {
         }
         QAction* action = menu.addAction(ShownCaption(item.caption, metrics));
         if (images_ && item.picture >= 0) action->setIcon(images_->Icon(item.picture + 1));
-        action->setStatusTip(item.helpText);
-        action->setEnabled(item.enabled);
         action->setData(static_cast<int>(i + 1));
     }
     stale_ = false;

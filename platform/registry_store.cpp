@@ -45,8 +45,6 @@ Kind KindOf(const QString& path) {
 RegistryStore::RegistryStore()
     : userPath_(FileOf(QSettings::UserScope)), systemPath_(FileOf(QSettings::SystemScope)) {}
 
-RegistryStore::RegistryStore(const QString& filePath) : userPath_(filePath) {}
-
 // Pending values are written as the QSettings goes: one rewrite of the file
 // for a whole shut-down, not one per value.
 RegistryStore::~RegistryStore() = default;
@@ -56,12 +54,11 @@ void RegistryStore::Open() {
     opened_ = true;
     if (KindOf(userPath_) != Kind::Refused)
         user_ = std::make_unique<QSettings>(userPath_, QSettings::IniFormat);
-    if (!systemPath_.isEmpty() && KindOf(systemPath_) == Kind::Usable)
+    if (KindOf(systemPath_) == Kind::Usable)
         system_ = std::make_unique<QSettings>(systemPath_, QSettings::IniFormat);
 }
 
-bool RegistryStore::WriteValue(const std::int32_t& /*root*/, const QString& path,
-                               const QString& name, const QString& value) {
+bool RegistryStore::WriteValue(const QString& path, const QString& name, const QString& value) {
     Open();
     // Looked at again: a file that has become something else since is left alone.
     if (!user_ || KindOf(userPath_) == Kind::Refused || !user_->isWritable()) return false;
@@ -69,8 +66,7 @@ bool RegistryStore::WriteValue(const std::int32_t& /*root*/, const QString& path
     return user_->status() == QSettings::NoError;
 }
 
-bool RegistryStore::ReadValue(const std::int32_t& /*root*/, const QString& path,
-                              const QString& name, QString& value) {
+bool RegistryStore::ReadValue(const QString& path, const QString& name, QString& value) {
     Open();
     const QString key = KeyOf(path, name);
     QVariant stored;

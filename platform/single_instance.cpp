@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -11,6 +12,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -22,8 +24,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 // How long a running copy may take to accept the request, and then to answer it.
 constexpr auto kPatience = std::chrono::seconds(2);
-constexpr char kRaise[] = "raise\n";
+constexpr std::string_view kRaise = "raise";
 constexpr char kDone[] = "done\n";
+// Requests being read at once; more wait in the kernel's queue.
+constexpr std::size_t kMostPending = 32;
+
+// A token as desktops make them: printable ASCII without blanks, not too long.
+bool UsableToken(std::string_view token) {
+    return token.size() <= kMostActivationToken &&
+           std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 0x7f; });
+}
 
 // A folder of the user's that no one else may enter, read or write.
 bool OwnFolder(const struct stat& st) {
@@ -99,7 +109,7 @@ enum class Reply { Answered, Silent, Unreachable, Stranger };
 // one listens (the copy is still starting or is ending); Silent: it took
 // the request but did not answer within the patience; Stranger: another
 // user listens there, whose answer would mean nothing.
-Reply AskToRaise(const sockaddr_un& address) {
+Reply AskToRaise(const sockaddr_un& address, const std::string& message) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return Reply::Unreachable;
     Reply reply = Reply::Unreachable;
@@ -108,7 +118,8 @@ Reply AskToRaise(const sockaddr_un& address) {
     // MSG_NOSIGNAL: a copy that has just closed its end costs no SIGPIPE.
     if (connected && !SameUser(fd)) {
         reply = Reply::Stranger;
-    } else if (connected && ::send(fd, kRaise, sizeof(kRaise) - 1, MSG_NOSIGNAL) > 0) {
+    } else if (connected && ::send(fd, message.data(), message.size(), MSG_NOSIGNAL) ==
+                                static_cast<ssize_t>(message.size())) {
         reply = Reply::Silent;
         if (WaitFor(fd, POLLIN, Clock::now() + kPatience)) {
             char answer = 0;
@@ -119,6 +130,31 @@ Reply AskToRaise(const sockaddr_un& address) {
     return reply;
 }
 }  // namespace
+
+std::string RaiseMessage(std::string_view token) {
+    std::string message(kRaise);
+    if (!token.empty() && UsableToken(token)) message.append(" ").append(token);
+    return message + '\n';
+}
+
+std::optional<std::string> ParseRaise(std::string_view message) {
+    if (message.size() > kMostRaiseMessage || !message.ends_with('\n')) return std::nullopt;
+    message.remove_suffix(1);
+    if (!message.starts_with(kRaise)) return std::nullopt;
+    message.remove_prefix(kRaise.size());
+    if (message.empty()) return std::string();
+    if (message.front() != ' ') return std::nullopt;
+    message.remove_prefix(1);
+    if (message.empty() || !UsableToken(message)) return std::nullopt;
+    return std::string(message);
+}
+
+// A request being read: its bytes so far and the notifier that reads more.
+struct SingleInstance::Request {
+    std::uint64_t serial = 0;  // tells this request from a later one given the same socket number
+    std::string bytes;
+    std::unique_ptr<QSocketNotifier> notifier;
+};
 
 SingleInstance::SingleInstance(const QString& folder)
     : folder_(folder.isEmpty() ? DefaultFolder() : folder) {}
@@ -132,7 +168,9 @@ QString SingleInstance::SocketPath() const {
     return folder_.isEmpty() ? QString() : folder_ + QStringLiteral("/spanwright.socket");
 }
 
-bool SingleInstance::Claim() {
+bool SingleInstance::Claim(const QByteArray& activationToken) {
+    const std::string message = RaiseMessage(std::string_view(activationToken.constData(),
+                                                              static_cast<std::size_t>(activationToken.size())));
     sockaddr_un address{};
     if (lock_ >= 0 || !AddressOf(SocketPath(), address)) return true;  // no guard
     const int fd = OpenLock(LockPath());
@@ -145,7 +183,7 @@ bool SingleInstance::Claim() {
             return true;
         }
         if (errno != EWOULDBLOCK && errno != EINTR) break;
-        const Reply reply = AskToRaise(address);
+        const Reply reply = AskToRaise(address, message);
         if (reply == Reply::Answered) {
             ::close(fd);
             return false;
@@ -177,24 +215,77 @@ bool SingleInstance::StartListening() {
 void SingleInstance::Listen() {
     if (listener_ < 0 || notifier_) return;
     notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
-    connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
-        std::vector<int> clients;
-        for (int client; (client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0;) {
-            // A connection is the request (its text needs no reading), from this user only.
-            if (SameUser(client)) clients.push_back(client);
-            else ::close(client);
-        }
-        if (clients.empty()) return;
-        emit RaiseRequested();
-        // Answered once raised: the asking start may end now.
-        for (const int client : clients) {
-            ::send(client, kDone, sizeof(kDone) - 1, MSG_NOSIGNAL);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { Accept(); });
+}
+
+// Takes the waiting connections of this user; each is then read on its own,
+// so a start that is slow to send its request holds up no other.
+void SingleInstance::Accept() {
+    while (requests_.size() < kMostPending) {
+        const int client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (client < 0) break;
+        if (!SameUser(client)) {
             ::close(client);
+            continue;
         }
-    });
+        auto request = std::make_unique<Request>();
+        const std::uint64_t serial = request->serial = ++requestsSeen_;
+        request->notifier = std::make_unique<QSocketNotifier>(client, QSocketNotifier::Read);
+        connect(request->notifier.get(), &QSocketNotifier::activated, this, [this, client] { Read(client); });
+        // A request not whole within the patience is dropped unanswered.
+        QTimer::singleShot(kPatience, request->notifier.get(), [this, client, serial] {
+            const auto found = requests_.find(client);
+            if (found != requests_.end() && found->second->serial == serial) Drop(client);
+        });
+        requests_[client] = std::move(request);
+        Read(client);  // its bytes have usually come with it
+    }
+    // At the limit, the rest wait in the kernel's queue until a request ends.
+    notifier_->setEnabled(requests_.size() < kMostPending);
+}
+
+// Reads what has come of a request; a whole one raises the window and is
+// answered, an over-long or broken one, or a closed connection, is dropped.
+void SingleInstance::Read(int client) {
+    const auto found = requests_.find(client);
+    if (found == requests_.end()) return;
+    std::string& bytes = found->second->bytes;
+    char buffer[kMostRaiseMessage + 1];
+    const std::size_t room = kMostRaiseMessage + 1 - bytes.size();
+    const ssize_t got = ::recv(client, buffer, room, 0);
+    if (got < 0 && (errno == EAGAIN || errno == EINTR)) return;
+    if (got <= 0) return Drop(client);
+    bytes.append(buffer, static_cast<std::size_t>(got));
+    if (bytes.find('\n') == std::string::npos) {
+        if (bytes.size() > kMostRaiseMessage) Drop(client);
+        return;
+    }
+    const std::optional<std::string> token = ParseRaise(bytes);
+    if (!token) return Drop(client);
+    emit RaiseRequested(QByteArray::fromStdString(*token));
+    // Answered once raised: the asking start may end now.
+    ::send(client, kDone, sizeof(kDone) - 1, MSG_NOSIGNAL);
+    Drop(client);
+}
+
+void SingleInstance::Drop(int client) {
+    const auto found = requests_.find(client);
+    if (found == requests_.end()) return;
+    // Called from the notifier's own signal: it goes once that returns.
+    QSocketNotifier* notifier = found->second->notifier.release();
+    notifier->setEnabled(false);
+    notifier->deleteLater();
+    requests_.erase(found);
+    ::close(client);
+    if (notifier_ && listener_ >= 0) notifier_->setEnabled(true);
 }
 
 void SingleInstance::Release() {
+    for (auto& [client, request] : requests_) {
+        request->notifier.reset();
+        ::close(client);
+    }
+    requests_.clear();
     notifier_.reset();
     if (listener_ >= 0) {
         ::close(listener_);

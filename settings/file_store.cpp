@@ -4,8 +4,7 @@
 
 namespace spanwright::settings {
 namespace {
-// The old platform's root and path: one group of the per-user file.
-constexpr std::int32_t kRoot = platform::RegistryStore::kLocalMachine;
+// The group of the per-user file that holds every setting.
 const QString kPath = QStringLiteral("Software\\Ostrel\\Spanwright\\");
 }  // namespace
 
@@ -15,12 +14,12 @@ FileStore::~FileStore() = default;
 
 std::optional<std::string> FileStore::Read(const std::string& name) {
     QString value;
-    if (!file_->ReadValue(kRoot, kPath, QString::fromStdString(name), value)) return std::nullopt;
+    if (!file_->ReadValue(kPath, QString::fromStdString(name), value)) return std::nullopt;
     return value.toStdString();
 }
 
 bool FileStore::Write(const std::string& name, const std::string& text) {
-    return file_->WriteValue(kRoot, kPath, QString::fromStdString(name), QString::fromStdString(text));
+    return file_->WriteValue(kPath, QString::fromStdString(name), QString::fromStdString(text));
 }
 
 }  // namespace spanwright::settings

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/caption_fit.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
@@ -68,14 +69,7 @@ private:
 // caption; the growth in height is split above and below so the row keeps
 // its centre.
 void Place(QWidget* w, int left, int top, int width, int height) {
-    QRect r = TwipsRect(left, top, width, height);
-    const QSize hint = w->sizeHint();
-    if (hint.width() > r.width()) r.setWidth(hint.width());
-    if (hint.height() > r.height()) {
-        const int grow = hint.height() - r.height();
-        r.adjust(0, -(grow / 2), 0, grow - grow / 2);
-    }
-    w->setGeometry(r);
+    w->setGeometry(platform::GrownToFit(TwipsRect(left, top, width, height), w->sizeHint()));
 }
 
 // A label placed by its top-left corner alone, sized to its caption.

@@ -2,10 +2,8 @@
 
 namespace spanwright {
 
-NumberedError::NumberedError(int number) : NumberedError(number, StandardDescription(number)) {}
-
-NumberedError::NumberedError(int number, std::string description)
-    : std::runtime_error(description), number_(number), description_(std::move(description)) {}
+NumberedError::NumberedError(int number)
+    : std::runtime_error(StandardDescription(number)), number_(number), description_(what()) {}
 
 std::string StandardDescription(int number) {
     switch (number) {

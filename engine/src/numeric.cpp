@@ -1,4 +1,4 @@
-// The engine's numeric conversions (DESIGN.md, "Numeric rules").
+// The engine's numeric conversions: text to number, number to text, rounding.
 // "." is the decimal point whatever the locale: only std::from_chars and
 // std::to_chars are used here, never strtod, printf or iostreams.
 #include "engine/numeric.h"

@@ -2,8 +2,8 @@
 // Numbered failures of the engine. Every conversion, arithmetic test and
 // explicit check raises one NumberedError; DoMath and the stair calculator
 // catch them in one place and show "Error N: description".
-//   Raise(11)                      -> NumberedError{11, "Division by zero."}
-//   NumberedError(13, "Invalid input.") keeps the text it is given.
+//   Raise(11)         -> NumberedError{11, "Division by zero."}
+//   NumberedError(13) -> number 13, "Type mismatch."
 #include <stdexcept>
 #include <string>
 
@@ -20,8 +20,8 @@ enum ErrorNumber : int {
 
 class NumberedError : public std::runtime_error {
 public:
+    // Carries the number's standard description.
     explicit NumberedError(int number);
-    NumberedError(int number, std::string description);
 
     int number() const noexcept { return number_; }
     const std::string& description() const noexcept { return description_; }

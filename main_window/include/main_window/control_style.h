@@ -1,9 +1,8 @@
 #pragma once
 // How the main window's controls are made and fitted: fonts, the black
 // display labels, keys with a caption or a picture, names for screen
-// readers, and growing a box to fit its caption.
+// readers, and what a button's caption needs (platform::GrownToFit grows it).
 //   CaptionKey(w, "CE", rect, ArialFont(8.25, true), tooltip, "CE Clear entry", "")
-//   GrowTo(box, {120, 19}) on 112x13 -> 120x19, 3 px higher (about its middle)
 //   Fill(list, {"None", "Inches"}) -> the two items; the same items again change nothing
 #include <QFont>
 #include <QPoint>
@@ -31,10 +30,10 @@ QPushButton* PictureKey(QWidget* parent, KeyPicture picture, QRect rect, const Q
 QPushButton* CaptionKey(QWidget* parent, const QString& caption, QRect rect, const QFont& font,
                         const QString& tooltip, const QString& name, const QString& description);
 void BlackLabel(QLabel* label, const QFont& font, Qt::Alignment alignment);
-void GrowTo(QWidget* widget, QSize need);
 QSize CaptionNeed(const QPushButton* button, const QStringList& captions);
-// The middle of a control's right edge, in whole twips: where a menu opens.
-QPoint RightMiddleTwips(QRect control);
+// The middle of a control's right edge, where a menu opens (an odd height's
+// half pixel dropped): (234, 76, 58 by 19) -> (292, 85).
+QPoint RightMiddle(QRect control);
 // Puts the items in a list unless it holds them already (the position is the caller's).
 void Fill(QComboBox* list, const std::vector<std::string>& items);
 

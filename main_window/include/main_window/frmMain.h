@@ -97,7 +97,8 @@ public:
     frmHistory* HistoryWindow();
 
     void FocusBack();     // the keyboard focus back to the window, as every handler ends
-    void BringToFront();  // raised and activated (a second start asked)
+    // Raised and activated (a second start asked, handing over its activation token, or empty).
+    void BringToFront(const QByteArray& activationToken = {});
 
     // The client heights in pixels after any growth for wider fonts.
     int ShortHeight() const { return shortHeight_; }

@@ -1,10 +1,10 @@
 #pragma once
 // Named text values that persist between runs, in the per-user settings file (INI text)
 // (~/.config/Ostrel/Spanwright.conf under XDG; the system-wide file is read
-// as a fallback). Root and path map to one group of that file:
-//   WriteValue(kLocalMachine, "Software\\Ostrel\\Spanwright\\", "Name", "1200")
+// as a fallback). A path maps to one group of that file:
+//   WriteValue("Software\\Ostrel\\Spanwright\\", "Name", "1200")
 //     -> [Software/Ostrel/Spanwright] Name=1200
-//   ReadValue(..., "Missing", value) -> false, value ""
+//   ReadValue("Software\\Ostrel\\Spanwright\\", "Missing", value) -> false, value ""
 // Only a missing file or a regular one (a link to one is followed) of at
 // most 1 MiB is opened; anything else is neither read nor written, and every
 // value reads as missing:
@@ -14,7 +14,6 @@
 // Needs no QCoreApplication: the names are given, not taken from the application.
 #include <QString>
 #include <QtGlobal>
-#include <cstdint>
 #include <memory>
 
 class QSettings;
@@ -23,25 +22,20 @@ namespace spanwright::platform {
 
 class RegistryStore {
 public:
-    static constexpr std::int32_t kLocalMachine = static_cast<std::int32_t>(0x80000002u);
     // Larger settings files are left alone: the program writes a few hundred bytes.
     static constexpr qint64 kLargestFile = 1 << 20;
 
     // The program's files, where QSettings keeps them for Ostrel/Spanwright
     // (so QSettings::setPath and XDG_CONFIG_HOME move them).
     RegistryStore();
-    // One file, with no fallback.
-    explicit RegistryStore(const QString& filePath);
     ~RegistryStore();
     RegistryStore(const RegistryStore&) = delete;
     RegistryStore& operator=(const RegistryStore&) = delete;
 
     // Stores value under name; false when the file cannot be written.
-    bool WriteValue(const std::int32_t& root, const QString& path, const QString& name,
-                    const QString& value);
+    bool WriteValue(const QString& path, const QString& name, const QString& value);
     // Fetches the value under name; false (and value empty) when it is missing.
-    bool ReadValue(const std::int32_t& root, const QString& path, const QString& name,
-                   QString& value);
+    bool ReadValue(const QString& path, const QString& name, QString& value);
 
 private:
     void Open();

@@ -27,19 +27,22 @@ namespace {
 struct Environment {
     QTemporaryDir config, runtime;
     QString Path(const char* name) const { return runtime.path() + "/spanwright." + name; }
-    // Starts the built program with its settings and lock in the folders above.
-    void Start(QProcess& process) const {
+    // Starts the built program with its settings and lock in the folders
+    // above, and the activation token given (none when empty).
+    void Start(QProcess& process, const QString& token = {}) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_CONFIG_HOME", config.path());
         env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.remove("XDG_ACTIVATION_TOKEN");
+        if (!token.isEmpty()) env.insert("XDG_ACTIVATION_TOKEN", token);
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(SPANWRIGHT_EXE), {});
     }
     // A second start ends at once, normally and with code 0.
-    void ExpectSecondStartEnds() const {
+    void ExpectSecondStartEnds(const QString& token = {}) const {
         QProcess second;
-        Start(second);
+        Start(second, token);
         QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 20000);  // the event loop keeps running
         QVERIFY(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0);
     }
@@ -61,6 +64,29 @@ bool Held(const QString& path) {
 void Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// Sends text to the socket at path as a start would and reads the answer
+// until the other end closes (while the event loop runs); false when no
+// connection could be made.
+bool Ask(const QString& path, const QByteArray& text, QByteArray& answer) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), std::min(sizeof(address.sun_path) - 1, size_t(name.size())));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0 || ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) return false;
+    (void)!::send(fd, text.constData(), size_t(text.size()), MSG_NOSIGNAL);
+    answer.clear();
+    QDeadlineTimer deadline(10000);
+    for (char buffer[64]; !deadline.hasExpired();) {
+        const ssize_t got = ::recv(fd, buffer, sizeof(buffer), 0);
+        if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) break;
+        if (got > 0) answer.append(buffer, got);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    ::close(fd);
+    return !deadline.hasExpired();
 }
 
 QByteArray Read(const QString& path) {
@@ -132,6 +158,65 @@ private slots:
         other.activateWindow();
         QTRY_VERIFY(other.isActiveWindow() && !w.isActiveWindow());
         env.ExpectSecondStartEnds();
+        QTRY_VERIFY_WITH_TIMEOUT(w.isActiveWindow(), 10000);
+    }
+
+    // The request's text: "raise", the token if any, a line end; anything
+    // else is no request.
+    void raiseRequestText_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<std::optional<std::string>>("token");
+        using Token = std::optional<std::string>;
+        QTest::newRow("no token") << QByteArray("raise\n") << Token("");
+        QTest::newRow("a token") << QByteArray("raise kwin-42_a:b/c\n") << Token("kwin-42_a:b/c");
+        QTest::newRow("the longest token") << "raise " + QByteArray(240, 't') + '\n' << Token(std::string(240, 't'));
+        QTest::newRow("a token too long") << "raise " + QByteArray(241, 't') + '\n' << Token();
+        QTest::newRow("no line end") << QByteArray("raise") << Token();
+        QTest::newRow("two words") << QByteArray("raise a b\n") << Token();
+        QTest::newRow("a blank, no token") << QByteArray("raise \n") << Token();
+        QTest::newRow("a control character") << QByteArray("raise a\tb\n") << Token();
+        QTest::newRow("a byte outside ASCII") << QByteArray("raise \xc3\xa9\n") << Token();
+        QTest::newRow("a zero byte") << QByteArray("raise a\0b\n", 10) << Token();
+        QTest::newRow("another word") << QByteArray("raised\n") << Token();
+        QTest::newRow("two lines") << QByteArray("raise\nraise\n") << Token();
+    }
+    void raiseRequestText() {
+        QFETCH(QByteArray, text);
+        QFETCH(std::optional<std::string>, token);
+        QCOMPARE(spanwright::platform::ParseRaise(text.toStdString()), token);
+        // What a start sends is read back as its token; a token that could
+        // not be read back is not sent.
+        const std::string sent = spanwright::platform::RaiseMessage(token.value_or("a b"));
+        QCOMPARE(spanwright::platform::ParseRaise(sent), token ? token : std::optional<std::string>(""));
+    }
+
+    // A later start's activation token reaches the running copy, which
+    // uses it for that raise only; a request over the length limit or of
+    // another text is closed unanswered and raises nothing.
+    void activationTokenIsHandedOverOnce() {
+        Environment env;
+        SingleInstance instance(env.runtime.path());
+        QVERIFY(instance.Claim());
+        QList<QByteArray> tokens;
+        connect(&instance, &SingleInstance::RaiseRequested, this, [&tokens](const QByteArray& t) { tokens << t; });
+        instance.Listen();
+        env.ExpectSecondStartEnds(QStringLiteral("token-1"));
+        env.ExpectSecondStartEnds();
+        QCOMPARE(tokens, QList<QByteArray>({"token-1", ""}));
+        for (const QByteArray& text : {QByteArray(300, 'r'), QByteArray("hello\n")}) {
+            QByteArray answer = "<none>";
+            QVERIFY(Ask(env.Path("socket"), text, answer));
+            QCOMPARE(answer, QByteArray());  // closed, no "done"
+        }
+        QCOMPARE(tokens.size(), 2);
+
+        spanwright::test::TempSettings settings;
+        spanwright::test::MessageRecorder messages;
+        spanwright::frmMain w;
+        w.Form_Load();
+        const EnvScope own("XDG_ACTIVATION_TOKEN", std::nullopt);
+        w.BringToFront("token-2");
+        QVERIFY(!qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"));
         QTRY_VERIFY_WITH_TIMEOUT(w.isActiveWindow(), 10000);
     }
 

@@ -132,10 +132,10 @@ private slots:
             Watchdog watchdog("the settings store");
             RegistryStore store;
             QString read, other;
-            QCOMPARE(store.ReadValue(RegistryStore::kLocalMachine, kPath, "Top", read), !top.isEmpty());
+            QCOMPARE(store.ReadValue(kPath, "Top", read), !top.isEmpty());
             QCOMPARE(read, top);
-            QCOMPARE(store.WriteValue(RegistryStore::kLocalMachine, kPath, "Top", "300"), used);
-            QCOMPARE(store.ReadValue(RegistryStore::kLocalMachine, kPath, "Other", other), !top.isEmpty());
+            QCOMPARE(store.WriteValue(kPath, "Top", "300"), used);
+            QCOMPARE(store.ReadValue(kPath, "Other", other), !top.isEmpty());
         }
         if (!used) {
             QCOMPARE(Fingerprint(File()), before);
@@ -152,7 +152,7 @@ private slots:
         const QString folder = Folder() + "/not yet";
         for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
             QSettings::setPath(format, QSettings::UserScope, folder);
-        QVERIFY(RegistryStore().WriteValue(RegistryStore::kLocalMachine, kPath, "Top", "300"));
+        QVERIFY(RegistryStore().WriteValue(kPath, "Top", "300"));
         QCOMPARE(QSettings(folder + "/Ostrel/Spanwright.conf", QSettings::IniFormat)
                      .value("Software/Ostrel/Spanwright/Top")
                      .toString(),
@@ -168,9 +168,9 @@ private slots:
         {
             RegistryStore store;
             QString top, other;
-            QVERIFY(store.ReadValue(RegistryStore::kLocalMachine, kPath, "Top", top) && top == "7");
-            QVERIFY(store.ReadValue(RegistryStore::kLocalMachine, kPath, "Other", other) && other == "kept");
-            QVERIFY(store.WriteValue(RegistryStore::kLocalMachine, kPath, "Other", "mine"));
+            QVERIFY(store.ReadValue(kPath, "Top", top) && top == "7");
+            QVERIFY(store.ReadValue(kPath, "Other", other) && other == "kept");
+            QVERIFY(store.WriteValue(kPath, "Other", "mine"));
         }
         QCOMPARE(Fingerprint(system).right(64),
                  QCryptographicHash::hash(kGood, QCryptographicHash::Sha256).toHex());

@@ -64,7 +64,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://ostrel.example/spanwright)
 # run time and no linker sees (the platform plugins for X11 and Wayland, the
 # Arial-metric font).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins, qt6-wayland, fonts-liberation2")
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, qt6-wayland, fonts-liberation2")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,16 +1,23 @@
 #include "history/frmHistory.h"
 
 #include <QAction>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QTextCursor>
 #include <algorithm>
 
 #include "history/history_export.h"
+#include "history/history_print.h"
+#include "history/line_value.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/screen_placement.h"
@@ -39,13 +46,20 @@ QString DefaultSaveDialog(QWidget* parent, const frmHistory::SaveRequest& reques
                                         QDir(request.folder).filePath(request.fileName),
                                         request.filter);
 }
+
+bool DefaultPrintDialog(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
 }  // namespace
 
-frmHistory::frmHistory(settings::Store& store, QWidget* parent) : frmHistory(&store, parent) {}
+frmHistory::frmHistory(const std::string& tape, settings::Store& store, QWidget* parent)
+    : frmHistory(tape, &store, parent) {}
 
-frmHistory::frmHistory(QWidget* parent) : frmHistory(static_cast<settings::Store*>(nullptr), parent) {}
+frmHistory::frmHistory(const std::string& tape, QWidget* parent)
+    : frmHistory(tape, static_cast<settings::Store*>(nullptr), parent) {}
 
-frmHistory::frmHistory(settings::Store* store, QWidget* parent)
+frmHistory::frmHistory(const std::string& tape, settings::Store* store, QWidget* parent)
     : QMainWindow(parent, Qt::Window),
       ownStore_(store ? nullptr : std::make_unique<settings::FileStore>()),
       store_(store ? *store : *ownStore_) {
@@ -54,10 +68,13 @@ frmHistory::frmHistory(settings::Store* store, QWidget* parent)
 
     mnuFile = menuBar()->addMenu(QStringLiteral("File"));
     mnuExport = mnuFile->addAction(QStringLiteral("Export to File..."));
+    mnuPrint = mnuFile->addAction(QStringLiteral("Print..."));
+    mnuPrint->setShortcut(QKeySequence::Print);
     Space1 = mnuFile->addSeparator();
     mnuClose = mnuFile->addAction(QStringLiteral("Close"));
     mnuClear = menuBar()->addAction(QStringLiteral("Clear"));
     connect(mnuExport, &QAction::triggered, this, [this] { mnuExport_Click(); });
+    connect(mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
     connect(mnuClose, &QAction::triggered, this, [this] { mnuClose_Click(); });
     connect(mnuClear, &QAction::triggered, this, [this] { mnuClear_Click(); });
 
@@ -70,7 +87,9 @@ frmHistory::frmHistory(settings::Store* store, QWidget* parent)
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text_ = std::make_unique<history::HistoryText>(Text1->document());
+    text_ = std::make_unique<history::HistoryText>(Text1->document(), tape);
+    Text1->installEventFilter(this);
+    Text1->viewport()->installEventFilter(this);
 
     resize(Twips(kClientWidth), Twips(kClientHeight) + menuBar()->sizeHint().height());
     Form_Resize();
@@ -120,14 +139,41 @@ void frmHistory::showEvent(QShowEvent* event) {
     Text1->ensureCursorVisible();
 }
 
+// Enter on the box and a double-click in it give a line back; every other
+// event goes on to the box.
+bool frmHistory::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier)
+            return Text1_GiveBack(), true;
+    }
+    if (watched == Text1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        Text1->setTextCursor(Text1->cursorForPosition(mouse->position().toPoint()));
+        return Text1_GiveBack(), true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmHistory::Text1_GiveBack() {
+    const std::optional<std::string> value = history::LineValue(text_->Line(Text1->textCursor().blockNumber()));
+    if (value && lineRequest_) lineRequest_(*value);
+}
+
+void frmHistory::SetLineRequest(std::function<void(const std::string&)> request) {
+    lineRequest_ = std::move(request);
+}
+
 void frmHistory::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
 }
 
-void frmHistory::Append(const QString& s) { text_->Append(s); }
+void frmHistory::Appended(std::string_view added) { text_->Appended(added); }
 
-void frmHistory::RemoveLast(qsizetype n) { text_->RemoveLast(n); }
+void frmHistory::Removed(std::string_view removed) { text_->Removed(removed); }
+
+void frmHistory::Cleared() { text_->Cleared(); }
 
 void frmHistory::ShowLastLine() {
     // Setting the cursor re-lays out the view; after an append the box's own
@@ -141,11 +187,8 @@ void frmHistory::ShowLastLine() {
     if (isVisible()) Text1->ensureCursorVisible();
 }
 
-void frmHistory::Clear() { text_->Clear(); }
-
 void frmHistory::mnuClear_Click() {
     if (clearRequest_) clearRequest_();
-    else Clear();
 }
 
 void frmHistory::SetClearRequest(std::function<void()> request) { clearRequest_ = std::move(request); }
@@ -154,13 +197,27 @@ void frmHistory::mnuClose_Click() { hide(); }
 
 void frmHistory::SetSaveDialog(SaveDialog dialog) { dialog_ = std::move(dialog); }
 
+void frmHistory::SetPrintDialog(PrintDialog dialog) { printDialog_ = std::move(dialog); }
+
+// The tape as the export writes it, on the printer the dialog set up; a
+// cancelled dialog prints nothing, a failed printer says so.
+void frmHistory::mnuPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("History - Spanwright"));
+    if (!(printDialog_ ? printDialog_(this, printer) : DefaultPrintDialog(this, printer))) return;
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    if (!history::PrintTape(printer, Tape(), Text1->font(), date))
+        platform::MessageBox::Show(QStringLiteral("The history could not be printed."),
+                                   platform::MessageIcon::Exclamation, QStringLiteral("Spanwright"), this);
+}
+
 void frmHistory::mnuExport_Click() {
     const SaveRequest request{QStringLiteral("Export History List to a File..."), DocumentsFolder(),
                               QStringLiteral("History.txt"), QStringLiteral("*.txt")};
     const QString chosen = dialog_ ? dialog_(this, request) : DefaultSaveDialog(this, request);
     if (chosen.isEmpty()) return;
 
-    history::ExportChosen(this, chosen, Text());
+    history::ExportChosen(this, chosen, Tape());
 }
 
 }  // namespace spanwright

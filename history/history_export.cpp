@@ -13,14 +13,13 @@
 
 namespace spanwright::history {
 namespace {
-// Characters converted and written at a time, so that a long history is never
-// held twice in memory.
-constexpr qsizetype kChunk = 64 * 1024;
+// Bytes written at a time.
+constexpr std::size_t kChunk = 64 * 1024;
 // Links followed before a chain counts as a loop (the kernel's limit).
 constexpr int kMostLinks = 40;
 
-bool WriteAll(QSaveFile& file, const QByteArray& bytes) {
-    return file.write(bytes) == bytes.size();
+bool WriteAll(QSaveFile& file, std::string_view bytes) {
+    return file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
 }
 
 // Whether someone other than the exporter (and root) may add or replace
@@ -53,18 +52,13 @@ QString ExportPath(const QString& chosen) {
     return chosen + QLatin1String(".txt");
 }
 
-ExportResult WriteHistoryFile(const QString& path, const QString& text) {
+ExportResult WriteHistoryFile(const QString& path, std::string_view text) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
 
-    for (qsizetype at = 0; at < text.size();) {
-        qsizetype n = std::min(kChunk, text.size() - at);
-        // Never split a surrogate pair between two chunks.
-        if (at + n < text.size() && text[at + n - 1].isHighSurrogate()) --n;
-        if (!WriteAll(file, QStringView(text).mid(at, n).toUtf8())) return {false, file.errorString()};
-        at += n;
-    }
-    if (!WriteAll(file, QByteArrayLiteral("\r\n"))) return {false, file.errorString()};
+    for (std::size_t at = 0; at < text.size(); at += kChunk)
+        if (!WriteAll(file, text.substr(at, kChunk))) return {false, file.errorString()};
+    if (!WriteAll(file, "\r\n")) return {false, file.errorString()};
     if (!file.commit()) return {false, file.errorString()};
     return {true, {}};
 }
@@ -85,7 +79,7 @@ std::optional<ForeignLink> ForeignLinkAt(const QString& path) {
     return std::nullopt;  // a loop: the write fails
 }
 
-void ExportChosen(QWidget* parent, const QString& chosen, const QString& text) {
+void ExportChosen(QWidget* parent, const QString& chosen, std::string_view text) {
     const QString path = ExportPath(chosen);
     const auto fail = [&](const QString& why) {
         platform::MessageBox::Show(

@@ -3,41 +3,41 @@
 namespace spanwright::history {
 namespace {
 
-// A low surrogate right after a high one ends a pair: the two are one character.
-bool EndsPair(QStringView s, qsizetype i) {
-    return i > 0 && s[i].isLowSurrogate() && s[i - 1].isHighSurrogate();
-}
+// The longest UTF-8 character.
+constexpr std::size_t kMostBytesPerCharacter = 4;
 
-// Units taken by the first `count` characters of s.
-qsizetype HeadUnits(QStringView s, qsizetype count) {
-    qsizetype i = 0;
-    for (; count > 0 && i < s.size(); --count) i += (i + 1 < s.size() && EndsPair(s, i + 1)) ? 2 : 1;
+bool Continues(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Bytes taken by the first `count` characters of s.
+std::size_t HeadBytes(std::string_view s, std::size_t count) {
+    std::size_t i = 0;
+    for (; count > 0 && i < s.size(); --count)
+        for (++i; i < s.size() && Continues(s[i]);) ++i;
     return i;
 }
 
-// Units taken by the last `count` characters of s.
-qsizetype TailUnits(QStringView s, qsizetype count) {
-    qsizetype i = s.size();
-    for (; count > 0 && i > 0; --count) i -= EndsPair(s, i - 1) ? 2 : 1;
+// Bytes taken by the last `count` characters of s.
+std::size_t TailBytes(std::string_view s, std::size_t count) {
+    std::size_t i = s.size();
+    for (; count > 0 && i > 0; --count)
+        for (--i; i > 0 && Continues(s[i]);) --i;
     return s.size() - i;
 }
 
+QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
 }  // namespace
 
-bool IsLongLine(QStringView line) {
+bool IsLongLine(std::string_view line) {
     if (line.size() <= kMostShownCharacters) return false;
-    if (line.size() > 2 * kMostShownCharacters) return true;
-    return HeadUnits(line, kMostShownCharacters) < line.size();
+    if (line.size() > kMostBytesPerCharacter * kMostShownCharacters) return true;
+    return HeadBytes(line, kMostShownCharacters) < line.size();
 }
 
-QString ShownLine(QStringView line) {
-    if (!IsLongLine(line)) return line.toString();
-    const QStringView head = line.first(HeadUnits(line, kShownEachSide));
-    const QStringView tail = line.last(TailUnits(line, kShownEachSide));
-    QString shown;
-    shown.reserve(head.size() + 1 + tail.size());
-    shown.append(head).append(QChar(0x2026)).append(tail);
-    return shown;
+QString ShownLine(std::string_view line) {
+    if (!IsLongLine(line)) return FromUtf8(line);
+    return FromUtf8(line.substr(0, HeadBytes(line, kShownEachSide))) + QChar(0x2026) +
+           FromUtf8(line.substr(line.size() - TailBytes(line, kShownEachSide)));
 }
 
 }  // namespace spanwright::history

@@ -35,12 +35,17 @@ void frmMain::Show(const calculator::Outcome& outcome, bool focusBack) {
         QGuiApplication::clipboard()->clear();
         QGuiApplication::clipboard()->setText(Text(*outcome.clipboard));
     }
-    for (const TapeEdit& edit : outcome.tapeEdits) {
-        if (edit.kind == TapeEdit::Kind::Append) History().Append(Text(edit.text));
-        else if (edit.kind == TapeEdit::Kind::RemoveLast) History().RemoveLast(static_cast<qsizetype>(edit.count));
-        else History().Clear();
+    if (!outcome.tapeEdits.empty() || outcome.showLastLine) {
+        // A window made now shows the tape as it is, this act's edits in it.
+        const bool made = history_ != nullptr;
+        frmHistory& history = History();
+        for (const TapeEdit& edit : made ? outcome.tapeEdits : std::vector<TapeEdit>{}) {
+            if (edit.kind == TapeEdit::Kind::Append) history.Appended(edit.text);
+            else if (edit.kind == TapeEdit::Kind::RemoveLast) history.Removed(edit.text);
+            else history.Cleared();
+        }
+        if (outcome.showLastLine) history.ShowLastLine();
     }
-    if (outcome.showLastLine) History().ShowLastLine();
 
     if (core_.Display() != shownDisplay_) {
         shownDisplay_ = core_.Display();

@@ -23,12 +23,18 @@ void frmMain::cmdHistory_Click() {
     FocusBack();
 }
 
-// Created hidden at first use; its own start-up restores its position. Its
-// Clear is the core's: the box empties when the tape does.
+// Created hidden at first use; its own start-up restores its position. It
+// shows the core's tape; its Clear is the core's, and the box empties when
+// the tape does.
 frmHistory& frmMain::History() {
     if (history_) return *history_;
-    history_ = new frmHistory(Registry(), this);
+    history_ = new frmHistory(core_.Tape(), Registry(), this);
     history_->SetClearRequest([this] { Show(core_.ClearHistory(), false); });
+    // A line given back is pasted, and the keys go on to this window.
+    history_->SetLineRequest([this](const std::string& value) {
+        Show(core_.Paste(value));
+        activateWindow();
+    });
     return *history_;
 }
 

@@ -56,6 +56,9 @@ SCREEN_READER_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi xdotool)
 # headless backend and a screenshot client (both in weston).
 WAYLAND_TEST_PACKAGES=(weston)
 
+# What the print test needs on top: pdftotext, to read a printed PDF back.
+PRINT_TEST_PACKAGES=(poppler-utils)
+
 # What the benchmarks need on top: Google Benchmark, and a private X server
 # with a session bus for the start-up benchmark.
 BENCH_PACKAGES=(libbenchmark-dev libxcb1-dev xvfb dbus)

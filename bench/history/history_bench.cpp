@@ -32,10 +32,26 @@ using spanwright::frmMain;
 
 // The strings a calculation 12'3-1/2" + ... records: an operand line and an
 // operator line per key pair.
-const QString kOperand = QStringLiteral("12'3-1/2\"");
-const QString kOperator = QStringLiteral("\r\n+ ");
+const std::string kOperand = "12'3-1/2\"";
+const std::string kOperator = "\r\n+ ";
 
-void Fill(frmHistory& h, int lines) {
+// The tape as the calculator keeps it, and the window that shows it.
+struct Tape {
+    std::string text;
+    frmHistory window{text};
+    void Append(const std::string& s) {
+        text += s;
+        window.Appended(s);
+    }
+    void SwapOperator(const std::string& op) {
+        const std::string removed = text.substr(text.size() - 2);
+        text.resize(text.size() - 2);
+        window.Removed(removed);
+        Append(op);
+    }
+};
+
+void Fill(Tape& h, int lines) {
     for (int i = 0; i < lines / 2; ++i) {
         h.Append(kOperand);
         h.Append(kOperator);
@@ -54,7 +70,8 @@ double Median(std::vector<double>& v) {
     return v[v.size() / 2];
 }
 
-KeyCost MeasureKey(frmHistory& h, int rounds) {
+KeyCost MeasureKey(Tape& tape, int rounds) {
+    frmHistory& h = tape.window;
     std::vector<double> append, swap, show, paint;
     QElapsedTimer t;
     auto lap = [&t](std::vector<double>& into) {
@@ -63,11 +80,10 @@ KeyCost MeasureKey(frmHistory& h, int rounds) {
     };
     for (int i = 0; i < rounds; ++i) {
         t.start();
-        h.Append(kOperand);
-        h.Append(kOperator);
+        tape.Append(kOperand);
+        tape.Append(kOperator);
         lap(append);
-        h.RemoveLast(2);
-        h.Append(QStringLiteral("- "));
+        tape.SwapOperator("- ");
         lap(swap);
         h.ShowLastLine();
         lap(show);
@@ -80,14 +96,15 @@ KeyCost MeasureKey(frmHistory& h, int rounds) {
 void ManyLines(bool shown, const QTemporaryDir& dir) {
     std::printf("history window %s\n", shown ? "shown" : "hidden");
     for (int lines : {10, 100000}) {
-        frmHistory h;
+        Tape tape;
+        frmHistory& h = tape.window;
         if (shown) h.show();
         QElapsedTimer fill;
         fill.start();
-        Fill(h, lines);
+        Fill(tape, lines);
         const double fillMs = fill.nsecsElapsed() / 1e6;
         QCoreApplication::processEvents();
-        const KeyCost key = MeasureKey(h, 200);
+        const KeyCost key = MeasureKey(tape, 200);
         std::printf("%7d lines: fill %.0f ms; one key (median of 200): append %.1f us, swap %.1f us, "
                     "last line %.1f us, events %.1f us\n",
                     lines, fillMs, key.append, key.swap, key.show, key.paint);
@@ -189,8 +206,8 @@ void LongOperand(qsizetype bytes, const QTemporaryDir& dir) {
     step("Export to File: the file written", [&] { h.mnuExport_Click(); });
     const qint64 written = QFileInfo(dir.filePath("Long.txt")).size();
     std::printf("  export: %lld bytes for a history of %lld bytes as UTF-8 (+ CR LF) %s\n",
-                static_cast<long long>(written), static_cast<long long>(h.Text().toUtf8().size()),
-                written == h.Text().toUtf8().size() + 2 ? "whole" : "NOT WHOLE");
+                static_cast<long long>(written), static_cast<long long>(h.Tape().size()),
+                written == static_cast<qint64>(h.Tape().size()) + 2 ? "whole" : "NOT WHOLE");
     std::printf("  slowest step %.1f ms: %s\n", worst, worst <= aim ? "within the aim" : "OVER the aim");
     std::fflush(stdout);
     w.close();

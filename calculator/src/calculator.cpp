@@ -75,7 +75,7 @@ Outcome Calculator::Copy() {
 Outcome Calculator::ClearHistory() {
     return Act([&] {
         tape_.clear();
-        outcome_.tapeEdits.push_back({TapeEdit::Kind::Clear, {}, 0});
+        outcome_.tapeEdits.push_back({TapeEdit::Kind::Clear, {}});
     });
 }
 

@@ -141,8 +141,7 @@ std::string Calculator::ErrorLine() const {
 void Calculator::AddToHistory(const std::string& text) {
     if (text != "ChangeOp") return TapeAppend(text);
     if (text::HasAtLeast(tape_, 2)) {
-        text::DropLast(tape_, 2);
-        outcome_.tapeEdits.push_back({TapeEdit::Kind::RemoveLast, {}, 2});
+        outcome_.tapeEdits.push_back({TapeEdit::Kind::RemoveLast, text::DropLast(tape_, 2)});
     }
     TapeAppend(OperatorText(pendingOperator_));
 }
@@ -152,7 +151,7 @@ void Calculator::TapeAppend(const std::string& text) {
     tape_ += text;
     auto& edits = outcome_.tapeEdits;
     if (!edits.empty() && edits.back().kind == TapeEdit::Kind::Append) edits.back().text += text;
-    else edits.push_back({TapeEdit::Kind::Append, text, 0});
+    else edits.push_back({TapeEdit::Kind::Append, text});
 }
 
 }  // namespace spanwright::calculator

@@ -13,13 +13,15 @@ std::size_t CodePoints(std::string_view s) {
     return n;
 }
 
-void DropLast(std::string& s, std::size_t n) {
+std::string DropLast(std::string& s, std::size_t n) {
     std::size_t end = s.size();
     for (; n > 0 && end > 0; --n) {
         --end;
         while (end > 0 && Continues(s[end])) --end;
     }
+    std::string removed = s.substr(end);
     s.resize(end);
+    return removed;
 }
 
 }  // namespace spanwright::calculator::text

@@ -31,7 +31,8 @@ public:
         for (const auto& edit : outcome.tapeEdits) {
             if (edit.kind == calculator::TapeEdit::Kind::Append) shownTape += edit.text;
             else if (edit.kind == calculator::TapeEdit::Kind::Clear) shownTape.clear();
-            else shownTape.resize(shownTape.size() - std::min(shownTape.size(), edit.count));
+            else if (shownTape.ends_with(edit.text)) shownTape.resize(shownTape.size() - edit.text.size());
+            else shownTape += "<removed text not at the end>";
         }
     }
 

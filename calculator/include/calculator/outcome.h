@@ -3,6 +3,7 @@
 // line) to show; everything else is state, read after the act.
 //   8 / 0 Enter  -> messages {11, "Error 11: Division by zero."},
 //                   tape edits: append "0", append "\r\n= Error 11"
+//   "+" then "-"  -> tape edits: append "\r\n+ ", remove "+ ", append "- "
 //   Ctrl+C on 5  -> clipboard "5"
 //   Tab          -> consumed false (it goes on to the focused control)
 //   a 16th digit -> refused "the entry already holds 15 characters" (nothing changed)
@@ -18,12 +19,15 @@ struct Message {
     std::string text;  // as the box shows it: "Error 13: Invalid input."
 };
 
-// One change of the history tape. Appends that follow each other come as one.
+// One change of the history tape, which the calculator alone keeps: a view
+// of it applies the edit to what it shows. Appends that follow each other
+// come as one.
 struct TapeEdit {
     enum class Kind { Append, RemoveLast, Clear };
     Kind kind = Kind::Append;
-    std::string text;        // Append: UTF-8, CR LF between lines
-    std::size_t count = 0;   // RemoveLast: characters (code points) from the end
+    // UTF-8, CR LF between lines: Append, what was added at the end;
+    // RemoveLast, what was taken from the end (whole characters).
+    std::string text;
 };
 
 struct Outcome {

@@ -1,18 +1,20 @@
 #pragma once
-// The history window: the CR-LF record of the calculations in a read-only
-// box, with File > "Export to File...", File > "Close" and "Clear".
+// The history window: the calculator's tape (CR LF between lines) in a
+// read-only box, with File > "Export to File...", File > "Close" and "Clear".
 //
-// The recorder changes the text only through this API; each call costs the
-// same with 10 lines or 100,000:
-//   Append("5\r\n+ ")  on ""             -> Text() "5\r\n+ "    Length() 5
-//   Append("3")                          -> Text() "5\r\n+ 3"   Length() 6
-//   on "5\r\n+ ": RemoveLast(2), Append("- ") -> "5\r\n- "  (an operator swapped)
-//   RemoveLast(2) on "-"                 -> nothing removed (n beyond Length())
+// The window keeps no copy of the tape: it reads its owner's text and is told
+// each edit with the text it added or removed; each costs the same with 10
+// lines or 100,000:
+//   tape "5\r\n+ ",  Appended("5\r\n+ ")  -> the box shows "5" / "+ "
+//   tape "5\r\n- ",  Removed("+ "), Appended("- ") -> "5" / "- "  (an operator swapped)
 //   ShowLastLine()                       -> the box's cursor at the end, last line in view
-//   Append(a pasted 1 MB line)           -> Text() and the export hold it whole; the box
+//   a pasted 1 MB line                   -> the tape and the export hold it whole; the box
 //                                           shows its first and last 1,000 characters
 //                                           with "…" between (copying from the box gives that)
-// Clear (the "Clear" menu) empties it: Text() "", Length() 0.
+// "Clear" asks the owner to empty the tape (SetClearRequest), which then
+// reports Cleared(). Enter or a double-click on a line gives its value back
+// (SetLineRequest): on "+ 10" -> "10", on "= 8'5\"" -> "8'5\"", on "clr" nothing.
+// File > "Print..." (Ctrl+P) prints the tape through the print dialog.
 //
 // Life: the main window creates it hidden at its start (the constructor runs
 // Form_Load, which restores the saved position), shows and hides
@@ -20,6 +22,8 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "history/history_text.h"
 #include "settings/saved_settings.h"
@@ -27,6 +31,7 @@
 class QAction;
 class QMenu;
 class QPlainTextEdit;
+class QPrinter;
 
 namespace spanwright {
 
@@ -43,42 +48,51 @@ public:
     };
     // Returns the chosen path, or the empty text when the user cancels.
     using SaveDialog = std::function<QString(QWidget* parent, const SaveRequest& request)>;
+    // Sets the printer up with the user; false when the user cancels.
+    using PrintDialog = std::function<bool(QWidget* parent, QPrinter& printer)>;
 
-    // With the program's settings store; alone (tests), with a store of its own.
-    frmHistory(settings::Store& store, QWidget* parent);
-    explicit frmHistory(QWidget* parent = nullptr);
+    // Shows `tape`, which outlives the window; with the program's settings
+    // store, or alone (tests) with a store of its own.
+    frmHistory(const std::string& tape, settings::Store& store, QWidget* parent);
+    explicit frmHistory(const std::string& tape, QWidget* parent = nullptr);
     ~frmHistory() override;
 
-    // The recorder's API (see the examples above).
-    void Append(const QString& s);
-    void RemoveLast(qsizetype n);
-    qsizetype Length() const { return text_->Length(); }
-    const QString& Text() const { return text_->Text(); }
+    // The tape's edits, reported after they are made (see the examples above).
+    void Appended(std::string_view added);
+    void Removed(std::string_view removed);
+    void Cleared();
+    const std::string& Tape() const { return text_->Tape(); }
     void ShowLastLine();
-    void Clear();
-    // What the "Clear" menu does instead of clearing the box itself: the main
-    // window clears the calculator's tape, whose edit then clears the box.
+    // What the "Clear" menu asks of the tape's owner.
     void SetClearRequest(std::function<void()> request);
+    // What a line given back (Enter, double-click) hands on: its value.
+    void SetLineRequest(std::function<void(const std::string& value)> request);
 
     // Saves the window's top and left edges, in twips, shown or hidden
     // (nothing when it was never shown nor placed, so has no position yet).
     void Form_Unload();
 
     void mnuExport_Click();
+    void mnuPrint_Click();
     void mnuClose_Click();
     void mnuClear_Click();
+    // Gives back the value of the line the box's cursor is on.
+    void Text1_GiveBack();
 
-    // Replaces the save dialog (tests); an empty one restores QFileDialog.
+    // Replace the save and print dialogs (tests); an empty one restores Qt's.
     void SetSaveDialog(SaveDialog dialog);
+    void SetPrintDialog(PrintDialog dialog);
 
     QPlainTextEdit* Text1 = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuExport = nullptr;
+    QAction* mnuPrint = nullptr;
     QAction* Space1 = nullptr;
     QAction* mnuClose = nullptr;
     QAction* mnuClear = nullptr;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -86,13 +100,15 @@ private:
     void Form_Load();
     void Form_Resize();
 
-    frmHistory(settings::Store* store, QWidget* parent);
+    frmHistory(const std::string& tape, settings::Store* store, QWidget* parent);
 
     std::unique_ptr<settings::Store> ownStore_;
     settings::Store& store_;
     std::unique_ptr<history::HistoryText> text_;
     SaveDialog dialog_;
+    PrintDialog printDialog_;
     std::function<void()> clearRequest_;
+    std::function<void(const std::string&)> lineRequest_;
     bool shownOnce_ = false;
 };
 

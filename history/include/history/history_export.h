@@ -5,7 +5,7 @@
 //   ExportPath("/home/ann/a.txt.bak")     -> unchanged (".txt" anywhere counts)
 //   WriteHistoryFile(p, "5\r\n+ 3")        -> p holds the bytes "5\r\n+ 3\r\n"
 //   WriteHistoryFile(p, "")                -> p holds "\r\n"
-//   WriteHistoryFile(p, "5\u00bd")          -> "5" C2 BD CR LF (UTF-8)
+//   WriteHistoryFile(p, "5\u00bd")          -> "5" C2 BD CR LF (the tape's UTF-8 as it is)
 //   WriteHistoryFile("/no/such/dir/h.txt", ...) -> {false, reason}; nothing written
 //
 // The export after the save dialog (ExportChosen):
@@ -18,6 +18,7 @@
 //   own link anywhere           -> followed: its target is replaced
 #include <QString>
 #include <optional>
+#include <string_view>
 
 class QWidget;
 
@@ -31,10 +32,10 @@ struct ExportResult {
     QString reason;  // why the file could not be written, when !ok
 };
 
-// Writes text and a closing CR LF as UTF-8 to a temporary file beside path,
+// Writes text (UTF-8) and a closing CR LF to a temporary file beside path,
 // which replaces path only once everything is written; on any failure an
 // existing file at path keeps its content. A link at path is followed.
-ExportResult WriteHistoryFile(const QString& path, const QString& text);
+ExportResult WriteHistoryFile(const QString& path, std::string_view text);
 
 // A symbolic link that another user controls: owned by someone other than
 // the exporter and in a folder that others may write (any group or other
@@ -53,6 +54,6 @@ std::optional<ForeignLink> ForeignLinkAt(const QString& path);
 // Writes text to the file the dialog chose: refuses a foreign link, asks
 // before replacing a file the dialog did not see (".txt" added), and shows
 // a message when the write fails.
-void ExportChosen(QWidget* parent, const QString& chosen, const QString& text);
+void ExportChosen(QWidget* parent, const QString& chosen, std::string_view text);
 
 }  // namespace spanwright::history

@@ -1,28 +1,28 @@
 #pragma once
-// How the history box shows one line of the history. A line of at most
+// How the history box shows one line of the tape (UTF-8). A line of at most
 // 2,000 characters shows as it is; a longer one as its first and last 1,000
 // characters with "…" (U+2026) between, so the box never lays out a huge
-// line. The history itself (and its export) keeps the line whole.
-// Characters are Unicode code points: a surrogate pair counts once and is
-// never cut.
+// line. The tape itself (and its export) keeps the line whole.
+// Characters are Unicode code points, never cut.
 //   ShownLine("12'3")                    -> "12'3"
 //   ShownLine(2000 x "7")                -> the same 2000 characters
 //   ShownLine("1" + 1999 x "0" + "5")    -> "1" + 999 x "0" + "…" + 999 x "0" + "5"
 //   ShownLine(2001 x "📐")               -> 1000 x "📐" + "…" + 1000 x "📐" (4001 UTF-16 units)
-//   IsLongLine(1999 x "a" + "📐")        -> false (2000 characters in 2001 units)
-// Both read at most 4,000 units of the line, whatever its length.
+//   IsLongLine(1999 x "a" + "📐")        -> false (2000 characters in 2003 bytes)
+// Both read at most 8,000 bytes of the line, whatever its length.
 #include <QString>
-#include <QStringView>
+#include <cstddef>
+#include <string_view>
 
 namespace spanwright::history {
 
-inline constexpr qsizetype kMostShownCharacters = 2000;
-inline constexpr qsizetype kShownEachSide = 1000;
+inline constexpr std::size_t kMostShownCharacters = 2000;
+inline constexpr std::size_t kShownEachSide = 1000;
 
 // True when the line has more than kMostShownCharacters characters.
-bool IsLongLine(QStringView line);
+bool IsLongLine(std::string_view line);
 
 // The line as the box shows it (see above).
-QString ShownLine(QStringView line);
+QString ShownLine(std::string_view line);
 
 }  // namespace spanwright::history

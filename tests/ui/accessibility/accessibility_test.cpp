@@ -77,7 +77,7 @@ struct Session : test::Window {
         if (window == "tall") return QTest::mouseClick(w.ForTest().controls.cmdOptions, Qt::LeftButton), &w;
         if (window == "stair") return Stair();
         if (window == "about") return (other = std::make_unique<frmAbout>()).get();
-        if (window == "history") return (other = std::make_unique<frmHistory>()).get();
+        if (window == "history") return (other = std::make_unique<frmHistory>(w.HistoryWindow()->Tape())).get();
         if (window == "recall") {
             Keys("5'3");
             QTest::mouseClick(w.ForTest().controls.cmdStore, Qt::LeftButton);

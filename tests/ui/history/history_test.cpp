@@ -1,7 +1,9 @@
-// The history window: its text API, Clear and Close, long lines, its saved
-// position and layout, and exporting to a file (rows in history_edits.txt,
-// history_long_lines.txt, history_positions.txt, history_export.txt,
-// history_replace.txt and history_links.txt).
+// The history window: the edits it is told, Clear and Close, long lines, its
+// saved position and layout, lines given back, printing, and exporting to a
+// file (rows in history_edits.txt, history_long_lines.txt,
+// history_positions.txt, history_export.txt, history_replace.txt and
+// history_links.txt).
+#include <QPrinter>
 #include <QtWidgets>
 #include <optional>
 #include <sys/mount.h>
@@ -9,10 +11,13 @@
 #include <unistd.h>
 
 #include "history/frmHistory.h"
+#include "history/line_value.h"
 #include "support/rows.h"
+#include "support/tape_owner.h"
 #include "support/ui_support.h"
 
 using spanwright::frmHistory;
+using spanwright::test::TapeOwner;
 
 namespace {
 QByteArray ReadAll(const QString& path) {
@@ -28,15 +33,37 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 // Exports `history` through a save dialog that answers `chosen` (empty:
 // cancelled); returns what the dialog was asked.
 frmHistory::SaveRequest Export(const QString& history, const QString& chosen, int appends = 1) {
-    frmHistory window;
+    TapeOwner owner;
     frmHistory::SaveRequest asked;
-    window.SetSaveDialog([&](QWidget*, const frmHistory::SaveRequest& r) { return asked = r, chosen; });
-    for (int i = 0; i < appends; ++i) window.Append(history);
-    window.mnuExport->trigger();
+    owner.window.SetSaveDialog([&](QWidget*, const frmHistory::SaveRequest& r) { return asked = r, chosen; });
+    for (int i = 0; i < appends; ++i) owner.Append(history);
+    owner.window.mnuExport->trigger();
     return asked;
 }
 
 const QByteArray kOld = "old history\r\n";
+const std::string kNoTape;
+
+// The text pdftotext reads from a PDF file.
+QString PdfText(const QString& path) {
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!reader.waitForFinished(30000) || reader.exitCode() != 0) return QStringLiteral("<pdftotext failed>");
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+// Prints `tape` as the user would with Ctrl+P, to the PDF file `path` (empty:
+// the dialog is cancelled).
+void Print(TapeOwner& owner, const QString& path) {
+    owner.window.SetPrintDialog([&](QWidget*, QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return !path.isEmpty();
+    });
+    owner.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&owner.window));
+    QTest::keyClick(&owner.window, Qt::Key_P, Qt::ControlModifier);
+}
 
 // "{N×t}" written out as t repeated N times: "a{3×bc}" -> "abcbcbc".
 QString Expand(QString cell) {
@@ -63,46 +90,47 @@ private slots:
     void edits() {
         QFETCH(QString, text);
         QFETCH(QString, s1); QFETCH(QString, s2); QFETCH(QString, s3);
-        frmHistory h;
+        TapeOwner h;
         for (const QString& step : {s1, s2, s3}) {
             if (step.startsWith(u'+')) h.Append(step.mid(1));
             else if (!step.isEmpty()) h.RemoveLast(step.mid(1).toLongLong());
         }
-        QCOMPARE(h.Text(), text);
-        QCOMPARE(h.Length(), text.size());
-        QCOMPARE(h.Text1->toPlainText(), QString(text).replace("\r\n", "\n"));
-        QCOMPARE(h.Text1->document()->availableUndoSteps(), 0);
+        QCOMPARE(QString::fromStdString(h.window.Tape()), text);
+        QCOMPARE(h.window.Text1->toPlainText(), QString(text).replace("\r\n", "\n"));
+        QCOMPARE(h.window.Text1->document()->availableUndoSteps(), 0);
+        // A window opened on the tape as it stands shows the same.
+        const frmHistory later(h.tape);
+        QCOMPARE(later.Text1->toPlainText(), h.window.Text1->toPlainText());
     }
 
     void longLines_data() {
         spanwright::test::AddRows(QFINDTESTDATA("history_long_lines.txt"), {"shown", "s1", "s2", "s3", "s4"});
     }
-    // The box shows the shortened lines; Text() and the export hold every
+    // The box shows the shortened lines; the tape and the export hold every
     // character appended and not removed, byte for byte.
     void longLines() {
         QFETCH(QString, shown);
         QFETCH(QString, s1); QFETCH(QString, s2); QFETCH(QString, s3); QFETCH(QString, s4);
-        frmHistory h;
+        TapeOwner h;
         QString whole;
         for (QString step : {s1, s2, s3, s4}) {
             step = Expand(step);
             if (step == "clear") {
-                h.mnuClear->trigger();
+                h.window.mnuClear->trigger();
                 whole.clear();
             } else if (step.startsWith(u'+')) {
                 h.Append(step.mid(1));
                 whole += step.mid(1);
             } else if (!step.isEmpty()) {
                 h.RemoveLast(step.mid(1).toLongLong());
-                whole.chop(step.mid(1).toLongLong());
+                whole = QString::fromStdString(h.tape);  // counted in characters, not UTF-16 units
             }
         }
-        QCOMPARE(h.Text1->toPlainText(), Expand(shown));
-        QVERIFY(h.Text() == whole);  // QCOMPARE would print a megabyte
-        QCOMPARE(h.Length(), whole.size());
+        QCOMPARE(h.window.Text1->toPlainText(), Expand(shown));
+        QVERIFY(h.window.Tape() == whole.toStdString());  // QCOMPARE would print a megabyte
         QTemporaryDir dir;
-        h.SetSaveDialog([&](QWidget*, const frmHistory::SaveRequest&) { return dir.filePath("History.txt"); });
-        h.mnuExport->trigger();
+        h.window.SetSaveDialog([&](QWidget*, const frmHistory::SaveRequest&) { return dir.filePath("History.txt"); });
+        h.window.mnuExport->trigger();
         QVERIFY(ReadAll(dir.filePath("History.txt")) == whole.toUtf8() + "\r\n");
     }
 
@@ -110,29 +138,31 @@ private slots:
     // shown afterwards: both show, resize and scroll to the last line.
     void megabyteLineShowsAndResizes() {
         const QString line = QString(1000000, u'4');
-        frmHistory shown;
+        TapeOwner owner;
+        frmHistory& shown = owner.window;
         shown.show();
         QVERIFY(QTest::qWaitForWindowExposed(&shown));
-        shown.Append(line);
-        shown.Append(QStringLiteral("\r\n= Error 6\r\n+ "));
+        owner.Append(line);
+        owner.Append(QStringLiteral("\r\n= Error 6\r\n+ "));
         shown.ShowLastLine();
         shown.resize(shown.width() + 80, shown.height() + 40);
         QCoreApplication::processEvents();
         QVERIFY(shown.Text1->viewport()->rect().contains(shown.Text1->cursorRect()));
-        frmHistory later;
+        TapeOwner later;
         later.Append(line);
-        later.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&later));
-        QCOMPARE(later.Text1->document()->firstBlock().length(), 2002);  // 2001 characters and the block's end
+        later.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&later.window));
+        QCOMPARE(later.window.Text1->document()->firstBlock().length(), 2002);  // 2001 characters and the block's end
     }
 
     void lastLineResizeClearAndClose() {
-        frmHistory h;
+        TapeOwner owner;
+        frmHistory& h = owner.window;
         QCOMPARE(h.windowTitle(), QStringLiteral("History - Spanwright"));
         QVERIFY(h.Text1->isReadOnly());
         h.show();
         QVERIFY(QTest::qWaitForWindowExposed(&h));
-        for (int i = 0; i < 300; ++i) h.Append(QStringLiteral("1\r\n+ "));
+        for (int i = 0; i < 300; ++i) owner.Append(QStringLiteral("1\r\n+ "));
         h.ShowLastLine();
         QVERIFY(h.Text1->verticalScrollBar()->value() > 0);
         QVERIFY(h.Text1->viewport()->rect().contains(h.Text1->cursorRect()));
@@ -145,14 +175,14 @@ private slots:
         }
         QCOMPARE(h.Text1->height(), 0);  // the last size leaves no room below, and never a negative size
         h.mnuClear->trigger();
-        QVERIFY(h.Length() == 0 && h.Text1->toPlainText().isEmpty());
-        h.Append(QStringLiteral("7\r\n+ "));
+        QVERIFY(h.Tape().empty() && h.Text1->toPlainText().isEmpty());
+        owner.Append(QStringLiteral("7\r\n+ "));
         h.mnuClose->trigger();
         QVERIFY(!h.isVisible());
-        QCOMPARE(h.Text(), QStringLiteral("7\r\n+ "));
+        QCOMPARE(h.Tape(), "7\r\n+ ");
         // Lines recorded while hidden: shown again, it opens on the last one.
         h.resize(400, 300);
-        for (int i = 0; i < 300; ++i) h.Append(QStringLiteral("1\r\n+ "));
+        for (int i = 0; i < 300; ++i) owner.Append(QStringLiteral("1\r\n+ "));
         h.ShowLastLine();
         h.show();
         QVERIFY(QTest::qWaitForWindowExposed(&h));
@@ -163,20 +193,85 @@ private slots:
     // once or moved, its place is saved in twips and the next window takes it up.
     void positionIsSavedOnceKnownAndComesBack() {
         settings_->Write(QStringLiteral("HistTop"), QStringLiteral("abc"));
-        frmHistory().Form_Unload();
+        frmHistory(kNoTape).Form_Unload();
         QCOMPARE(settings_->Read(QStringLiteral("HistTop")), QStringLiteral("abc"));
-        frmHistory shown;
+        frmHistory shown(kNoTape);
         shown.show();
         QVERIFY(QTest::qWaitForWindowExposed(&shown));
         shown.hide();
         shown.Form_Unload();
         QCOMPARE(settings_->Read(QStringLiteral("HistTop")), QString::number(shown.y() * 15));
-        frmHistory moved;
+        frmHistory moved(kNoTape);
         moved.move(100, 200);
         moved.Form_Unload();
         QCOMPARE(settings_->Read(QStringLiteral("HistTop")) + " " + settings_->Read(QStringLiteral("HistLeft")),
                  "3000 1500");
-        QCOMPARE(frmHistory().pos(), QPoint(100, 200));
+        QCOMPARE(frmHistory(kNoTape).pos(), QPoint(100, 200));
+    }
+
+    void lineValue_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("value");  // "-": none
+        for (const auto& [name, line, value] : {
+                 std::tuple{"a result", "= 8'5\"", "8'5\""}, {"an operand after its operator", "+ 10", "10"},
+                 {"after a divide", "/ 3-1/2", "3-1/2"}, {"a first operand", "3'4-1/2\"", "3'4-1/2\""},
+                 {"a negative first operand", "-0'2\"", "-0'2\""}, {"an operator waiting", "* ", "-"},
+                 {"an error", "= Error 11", "-"}, {"clear all", "clr", "-"}, {"a blank line", "", "-"},
+                 {"a pasted text kept whole", "+ 12 ft", "12 ft"}})
+            QTest::newRow(name) << QString::fromUtf8(line) << QString::fromUtf8(value);
+    }
+    void lineValue() {
+        QFETCH(QString, line);
+        QFETCH(QString, value);
+        const auto got = spanwright::history::LineValue(line.toStdString());
+        QCOMPARE(got ? QString::fromStdString(*got) : QStringLiteral("-"), value);
+    }
+
+    // Enter on a line or a double-click on it gives the whole line's value
+    // back; a line without one gives nothing.
+    void linesAreGivenBack() {
+        TapeOwner owner;
+        const QString longOperand = QString(3000, u'7');
+        const QString tape = "3'4-1/2\"\r\n+ 10\r\n= 4'2-1/2\"\r\nclr\r\n\r\n" + longOperand + "\r\n* ";
+        owner.Append(tape);
+        QStringList given;
+        owner.window.SetLineRequest([&](const std::string& value) { given << QString::fromStdString(value); });
+        owner.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner.window));
+        QPlainTextEdit* box = owner.window.Text1;
+        for (int block : {1, 0, 3, 5, 6}) {
+            QTextCursor cursor(box->document()->findBlockByNumber(block));
+            box->setTextCursor(cursor);
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(2)));
+        box->ensureCursorVisible();
+        const QPoint third = box->cursorRect().center();
+        box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(3)));  // "clr", in view below it
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, third);
+        QCOMPARE(given, (QStringList{"10", "3'4-1/2\"", longOperand, "4'2-1/2\""}));
+        QCOMPARE(QString::fromStdString(owner.tape), tape);
+    }
+
+    // Ctrl+P prints the tape with the program's name and the date on every
+    // page; a cancelled dialog or a printer that cannot start prints nothing.
+    void printsToAPdfFile() {
+        QTemporaryDir dir;
+        TapeOwner owner;
+        for (int i = 1; i <= 150; ++i) owner.Append(QStringLiteral("%1\r\n+ ").arg(i));
+        owner.Append(QStringLiteral("½📏\r\n= Error 13"));
+        Print(owner, dir.filePath("tape.pdf"));
+        const QString text = PdfText(dir.filePath("tape.pdf"));
+        QVERIFY2(text.count(QStringLiteral("Spanwright")) >= 2, qPrintable(text.left(300)));  // on each page
+        QVERIFY(text.contains(QLocale().toString(QDate::currentDate(), QLocale::LongFormat)));
+        for (const QString line : {"+ 150", "+ 1", "½", "= Error 13"}) QVERIFY2(text.contains(line), qPrintable(line));
+        QVERIFY(messages_.records().empty());
+
+        Print(owner, QString());
+        Print(owner, dir.filePath("no/such/folder/tape.pdf"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"tape.pdf"});
+        QCOMPARE(messages_.LastText(), QStringLiteral("The history could not be printed."));
+        QCOMPARE(messages_.records().size(), std::size_t{1});
     }
 
     void savedPosition_data() {
@@ -188,10 +283,10 @@ private slots:
         QFETCH(QString, left);
         QFETCH(QString, x);
         QFETCH(QString, y);
-        const QPoint placed = frmHistory().pos();
+        const QPoint placed = frmHistory(kNoTape).pos();
         if (top != "-") settings_->Write(QStringLiteral("HistTop"), top);
         if (left != "-") settings_->Write(QStringLiteral("HistLeft"), left);
-        QCOMPARE(frmHistory().pos(), QPoint(x == "-" ? placed.x() : x.toInt(), y == "-" ? placed.y() : y.toInt()));
+        QCOMPARE(frmHistory(kNoTape).pos(), QPoint(x == "-" ? placed.x() : x.toInt(), y == "-" ? placed.y() : y.toInt()));
     }
 
     void exportAsksForHistoryTxtAndWritesLongTextWhole() {

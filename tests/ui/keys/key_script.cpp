@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -111,7 +112,7 @@ QStringList header;
 
 void Play(frmMain& w, const QString& script) { WindowPlayer(w).Play(script); }
 
-QString HistoryLines(frmMain& w) { return QString(w.HistoryWindow()->Text()).replace("\r\n", "|"); }
+QString HistoryLines(frmMain& w) { return QString::fromStdString(w.HistoryWindow()->Tape()).replace("\r\n", "|"); }
 
 void AddRows(const char* path) { header = AddNamedRows(QString::fromUtf8(path)); }
 
@@ -125,6 +126,9 @@ void RunRow() {
     player.Play(tokens.join(u' '));
     QVERIFY2(!QApplication::activePopupWidget(), "a menu is still open");
     CompareColumns(player, header, row);
+    // The box, mended edit by edit, shows what a box opened on the final tape shows.
+    const frmHistory fresh(f.form->HistoryWindow()->Tape());
+    QCOMPARE(f.form->HistoryWindow()->Text1->toPlainText(), fresh.Text1->toPlainText());
 }
 
 }  // namespace spanwright::test

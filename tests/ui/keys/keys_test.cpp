@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTextBlock>
 #include <QtTest>
 
 #include "history/frmHistory.h"
@@ -69,6 +71,39 @@ private slots:
         Play(w, action.section(' ', -1));
         QCOMPARE(w.focusWidget(), static_cast<QWidget*>(&w));
         QCOMPARE(w.HistoryWindow()->Text1->textCursor().atEnd(), throughTheMap);
+    }
+
+    // The history window shows the core's own tape: a pasted character
+    // outside the Basic Multilingual Plane shows, stays whole through an
+    // operator swap, and is exported whole.
+    void aPastedWideCharacterShowsEditsAndExportsWhole() {
+        Window f;
+        auto& w = f.Start();
+        QTemporaryDir dir;
+        w.HistoryWindow()->SetSaveDialog([&](QWidget*, const spanwright::frmHistory::SaveRequest&) {
+            return dir.filePath("History.txt");
+        });
+        Play(w, "5 + clip:1📏 Ctrl+v - *");
+        QCOMPARE(HistoryLines(w), QStringLiteral("5|+ 1📏|= Error 13|* "));  // the - was swapped for *
+        QCOMPARE(w.HistoryWindow()->Text1->toPlainText(), HistoryLines(w).replace(u'|', u'\n'));
+        w.HistoryWindow()->mnuExport->trigger();
+        QFile exported(dir.filePath("History.txt"));
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QCOMPARE(exported.readAll(), QByteArray::fromStdString(w.HistoryWindow()->Tape()) + "\r\n");
+    }
+
+    // A line given back from the history window is the next operand, and the
+    // keys go on to the calculator.
+    void aLineGivenBackIsTheNextOperand() {
+        Window f;
+        auto& w = f.Start();
+        Play(w, "5 + 3 Enter [History]");
+        QPlainTextEdit* box = w.HistoryWindow()->Text1;
+        box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(1)));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(w.ForTest().controls.lblDisplay->text(), QStringLiteral("3"));
+        Play(w, "* 2 Enter");
+        QCOMPARE(w.ForTest().controls.lblDisplay->text(), QStringLiteral("0'6\""));
     }
 
     void displayAndTagAreReadAsText() {

@@ -45,7 +45,8 @@ private slots:
             shownAt = w.pos();
             w.close();
         } else {
-            spanwright::frmHistory h;
+            const std::string tape;
+            spanwright::frmHistory h(tape);
             h.show();
             QVERIFY(QTest::qWaitForWindowExposed(&h));
             shownAt = h.pos();

@@ -1,8 +1,10 @@
 // Each saved name read from text (defaults, values that cannot be read) and
 // written back, through a store in memory.
+#include <cctype>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "settings/saved_settings.h"
@@ -40,7 +42,17 @@ struct LoadRow {
     const char* loaded;
 };
 
+// What a test listing prints for a row (not its bytes).
+void PrintTo(const LoadRow& row, std::ostream* os) { *os << row.name << " = " << row.text.value_or("(missing)"); }
+
 class LoadTest : public testing::TestWithParam<LoadRow> {};
+
+// A row's words as a test name: "the history window's edges" -> the_history_window_s_edges.
+std::string Identifier(std::string words) {
+    for (char& c : words)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return words;
+}
 
 TEST_P(LoadTest, ReadsTheTextAsTheProgramDoes) {
     const LoadRow& row = GetParam();
@@ -101,7 +113,10 @@ const LoadRow kLoadRows[] = {
     {"HistLeft", "abc", "nothing"},
     {"HistLeft", "3000", "200"},
 };
-INSTANTIATE_TEST_SUITE_P(Names, LoadTest, testing::ValuesIn(kLoadRows));
+INSTANTIATE_TEST_SUITE_P(Names, LoadTest, testing::ValuesIn(kLoadRows), [](const auto& info) {
+    return Identifier(std::string(info.param.name) + "_" + info.param.text.value_or("missing")) + "_" +
+           std::to_string(info.index);
+});
 
 struct SaveRow {
     const char* what;
@@ -109,6 +124,8 @@ struct SaveRow {
     Writer writer;
     std::map<std::string, std::string> written;
 };
+
+void PrintTo(const SaveRow& row, std::ostream* os) { *os << row.what; }
 
 class SaveTest : public testing::TestWithParam<SaveRow> {};
 
@@ -139,7 +156,8 @@ const SaveRow kSaveRows[] = {
     {"a window with no position writes none", [](SavedSettings&) {}, Writer::HistoryWindow, {}},
     {"ListCount is never written", [](SavedSettings& s) { s.listCount = 3; }, Writer::Never, {}},
 };
-INSTANTIATE_TEST_SUITE_P(Writers, SaveTest, testing::ValuesIn(kSaveRows));
+INSTANTIATE_TEST_SUITE_P(Writers, SaveTest, testing::ValuesIn(kSaveRows),
+                         [](const auto& info) { return Identifier(info.param.what); });
 
 // What shut-down writes reads back as the same values.
 TEST(SavedSettingsTest, WhatIsSavedLoadsAgain) {

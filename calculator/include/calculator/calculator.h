@@ -162,6 +162,7 @@ private:
 
     // memory.cpp
     bool KeyClipboard(int which);
+    bool KeyLayoutTools(int);
     void PutOperand(const std::string& text);
 
     // options.cpp

@@ -92,11 +92,11 @@ QWidget* frmLayout::BuildTrianglePage() {
     auto* column = new QVBoxLayout(page);
     auto* form = new QFormLayout;
     column->addLayout(form);
-    txtRise = AddField(page, form, QStringLiteral("&Rise"), QStringLiteral("4'"), QStringLiteral("The vertical leg"));
-    txtRun = AddField(page, form, QStringLiteral("R&un"), QStringLiteral("12'"), QStringLiteral("The horizontal leg"));
-    txtDiagonal = AddField(page, form, QStringLiteral("&Diagonal"), QStringLiteral("12'7-13/16\""),
+    txtRise = AddField(page, form, QStringLiteral("&Rise"), QString(), QStringLiteral("The vertical leg"));
+    txtRun = AddField(page, form, QStringLiteral("R&un"), QString(), QStringLiteral("The horizontal leg"));
+    txtDiagonal = AddField(page, form, QStringLiteral("&Diagonal"), QString(),
                            QStringLiteral("The sloping side"));
-    txtPitch = AddField(page, form, QStringLiteral("&Pitch"), QStringLiteral("4 or 4/12"),
+    txtPitch = AddField(page, form, QStringLiteral("&Pitch"), QStringLiteral("rise in 12: 4 or 4/12"),
                         QStringLiteral("Inches of rise per 12 inches of run"));
     txtAngle = AddField(page, form, QStringLiteral("&Angle"), QStringLiteral("degrees"),
                         QStringLiteral("The slope in degrees, more than 0 and less than 90"));
@@ -117,13 +117,13 @@ QWidget* frmLayout::BuildStairPage() {
     auto* column = new QVBoxLayout(page);
     auto* form = new QFormLayout;
     column->addLayout(form);
-    txtTotalRise = AddField(page, form, QStringLiteral("Total &Rise"), QStringLiteral("9'"),
+    txtTotalRise = AddField(page, form, QStringLiteral("Total &Rise"), QString(),
                             QStringLiteral("Floor to floor"));
-    txtTreadDepth = AddField(page, form, QStringLiteral("&Tread Depth"), QStringLiteral("10\""),
+    txtTreadDepth = AddField(page, form, QStringLiteral("Tread &Depth"), QStringLiteral("empty: the code's least"),
                              QStringLiteral("Each tread; empty: the code's least"));
     txtTotalRun = AddField(page, form, QStringLiteral("Total R&un"), QStringLiteral("instead of the tread depth"),
                            QStringLiteral("The whole run, shared by the treads"));
-    txtRisers = AddField(page, form, QStringLiteral("Ris&ers"), QStringLiteral("optional"),
+    txtRisers = AddField(page, form, QStringLiteral("Ris&ers"), QStringLiteral("empty: the fewest the code allows"),
                          QStringLiteral("A count of risers to force; empty: the fewest the code allows"));
     // The code as option buttons in a frame named "Code": a screen reader
     // names each choice by its caption (a list would read as its item).

@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "layout/frmLayout.h"
 
@@ -22,6 +23,10 @@ void ResultList::Show(const std::vector<ResultLine>& lines) {
         value->setObjectName(caption);
         value->setAccessibleName(caption + QStringLiteral(" result"));
         value->setCursorPosition(0);
+        // Wide enough for the whole line (the window grows with it): the
+        // cut risers' sentence is read at a glance, not scrolled.
+        const int frame = value->sizeHint().width() - value->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 17;
+        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(value->text()) + std::max(frame, 8) + 4);
         auto* label = new QLabel(caption + QLatin1Char(':'), this);
         label->setBuddy(value);
         form_->addRow(label, value);

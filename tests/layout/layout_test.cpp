@@ -135,6 +135,10 @@ const StairRow kStairs[] = {
      "risers 15484; riser 7-3/4\"; riser_exact 7.75\"; treads 15483; tread 10\"; run 12902'6\"; diagonal 16324'0-9/16\"; "
      "angle 37.78; cut 15484 risers at 7-3/4\" make 10000'1\", 1\" over; check riser pass 7.75 <= 7.75; "
      "check tread pass 10 >= 10"},
+    {"forced_one_is_a_single_step", {"9'", "10", "", "1", IRC},
+     "risers 1; riser 108\"; riser_exact 108\"; treads 0; tread 10\"; run 0'0\"; diagonal 9'0\"; angle 84.71; "
+     "cut 1 riser at 108\" make 9'0\", exact; check riser fail 108 > 7.75; check tread pass 10 >= 10"},
+    {"run_too_long_to_write", {"9'", "1E308", "", "", IRC}, "I The numbers are too large."},
     {"fraction_without_inches", {"1/256\"", "10", "", "", IRC}, "R Total Rise: Invalid argument."},
     {"too_high", {"1E308", "10", "", "", IRC}, "I Total Rise: a stair of more than 32767 risers."},
     {"forced_zero", {"9'", "10", "", "0", IRC}, "I Risers: give a whole count from 1 to 32767."},

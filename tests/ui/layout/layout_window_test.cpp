@@ -99,6 +99,11 @@ private slots:
         QCOMPARE(Results(w->triangleResults, kTriangle),
                  QStringLiteral("Rise=0'6\"; Run=1'0\"; Diagonal=1'1-7/16\"; Pitch=6/12; Angle=26.57"));
         QVERIFY(f_->messages.records().empty());
+        QLineEdit* diagonal = w->triangleResults->Value("Diagonal");  // a result line copies
+        QVERIFY(diagonal->isReadOnly());
+        diagonal->selectAll();
+        QTest::keyClick(diagonal, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1'1-7/16\""));
     }
 
     void stairWorkedExamples() {

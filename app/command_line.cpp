@@ -12,6 +12,8 @@
 #include "calculator/calculator.h"
 #include "engine/errors.h"
 #include "engine/numeric.h"
+#include "layout/right_triangle.h"
+#include "layout/stair_layout.h"
 #include "settings/file_store.h"
 
 namespace spanwright::app {
@@ -29,6 +31,8 @@ constexpr std::size_t kMostInput = std::size_t{16} << 20;
 
 constexpr std::string_view kHelp =
     "Usage: spanwright [--keys TEXT | --keys -] [--tape] [options]\n"
+    "       spanwright --triangle NAME=VALUE... [options]\n"
+    "       spanwright --stair NAME=VALUE... [options]\n"
     "Types TEXT at the calculator, with no window, and prints the display\n"
     "(and its square-unit tag) after the last key, or with --tape the history.\n"
     "Without arguments the calculator's window starts.\n"
@@ -36,6 +40,15 @@ constexpr std::string_view kHelp =
     "Keys: 0-9 . ' \" f F n N + - * / as typed; = or a line feed is Enter;\n"
     "blanks, tabs and carriage returns are skipped. --keys - reads the keys\n"
     "from standard input (at most 16 MiB).\n"
+    "\n"
+    "--triangle: any two of rise=, run=, diagonal= (lengths as the display\n"
+    "takes them: 12' 5'3-1/2\" 150), pitch= (rise per 12 of run: 4, 4/12, 9.5)\n"
+    "and angle= (degrees), at most one of pitch and angle, print all five.\n"
+    "--stair: rise= (floor to floor), tread= or run=, risers= (a count to\n"
+    "force), code=irc|ibc|none (irc unless given) print the stair, one\n"
+    "\"name value\" line each, with a \"check\" line per code limit.\n"
+    "  spanwright --triangle run=12\\' pitch=4   -> rise 4'0\", ... angle 18.43\n"
+    "  spanwright --stair rise=9\\' tread=10\\\" code=irc -> risers 14, ...\n"
     "\n"
     "Output options (instead of the saved settings):\n"
     "  --fractional | --decimal       the output form\n"
@@ -48,13 +61,17 @@ constexpr std::string_view kHelp =
     "  --help, --version\n"
     "--keys=TEXT, --format=TEXT and --round=TEXT are the same as the two-word forms.\n"
     "\n"
-    "Exit status: 0 ok, 1 the calculator showed a message or refused a key,\n"
-    "2 a usage error or a character that is not a key, 3 the output could not\n"
-    "be written.\n";
+    "Exit status: 0 ok, 1 the calculator showed a message or refused a key\n"
+    "(with --triangle or --stair: no triangle or stair can be made of the\n"
+    "values), 2 a usage error, a character that is not a key or a value that\n"
+    "cannot be read, 3 the output could not be written.\n";
 
 const std::vector<std::string> kWithValue = {"--keys", "--format", "--round"};
-const std::vector<std::string> kAlone = {"--tape",      "--fractional", "--decimal", "--square",
-                                         "--no-square", "--no-round",   "--help",    "--version"};
+const std::vector<std::string> kAlone = {"--tape",     "--fractional", "--decimal", "--square", "--no-square",
+                                         "--no-round", "--help",       "--version", "--triangle", "--stair"};
+// What each layout tool takes, as name=value after its flag.
+const std::vector<std::string> kTriangleNames = {"rise", "run", "diagonal", "pitch", "angle"};
+const std::vector<std::string> kStairNames = {"rise", "tread", "run", "risers", "code"};
 
 bool IsOneOf(const std::vector<std::string>& list, const std::string& a) {
     return std::find(list.begin(), list.end(), a) != list.end();
@@ -145,6 +162,7 @@ std::optional<int> FindItem(const std::vector<std::string>& items, const std::st
 
 struct Request {
     std::map<std::string, std::string> values;  // the flags given, each once
+    std::map<std::string, std::string> named;   // the layout tools' name=value arguments
 };
 
 bool Given(const Request& r, const std::string& flag) { return r.values.count(flag) > 0; }
@@ -160,6 +178,12 @@ Request Parse(const std::vector<std::string>& args) {
                                                        IsOneOf(kWithValue, flag.substr(0, equals))) {
             value = flag.substr(equals + 1);
             flag.resize(equals);
+        }
+        if (const std::size_t equals = flag.find('='); flag.rfind("-", 0) != 0 && equals != std::string::npos) {
+            const std::string name = Lower(flag.substr(0, equals));
+            if (r.named.count(name) > 0) Refuse(Quoted(name) + "= is given twice");
+            r.named[name] = flag.substr(equals + 1);
+            continue;
         }
         const bool withValue = IsOneOf(kWithValue, flag);
         if (!withValue && !IsOneOf(kAlone, flag))
@@ -178,7 +202,19 @@ void CheckTogether(const Request& r) {
     for (const auto& [one, other] : {std::pair{"--fractional", "--decimal"}, {"--square", "--no-square"},
                                      {"--round", "--no-round"}})
         if (Given(r, one) && Given(r, other)) Refuse(std::string(one) + " and " + other + " contradict each other");
-    if (!Given(r, "--keys")) Refuse(r.values.begin()->first + " goes with --keys");
+    const int tools = int(Given(r, "--keys")) + int(Given(r, "--triangle")) + int(Given(r, "--stair"));
+    if (tools > 1) Refuse("--keys, --triangle and --stair are one at a time");
+    if (tools == 0) {
+        if (r.values.empty()) Refuse("'" + Quoted(r.named.begin()->first) + "=' goes with --triangle or --stair");
+        Refuse(r.values.begin()->first + " goes with --keys");
+    }
+    if (Given(r, "--tape") && !Given(r, "--keys")) Refuse("--tape goes with --keys");
+    const std::string tool = Given(r, "--triangle") ? "--triangle" : "--stair";
+    if (Given(r, "--keys") && !r.named.empty())
+        Refuse("'" + Quoted(r.named.begin()->first) + "=' goes with --triangle or --stair");
+    const std::vector<std::string>& names = tool == "--triangle" ? kTriangleNames : kStairNames;
+    for (const auto& [name, value] : r.named)
+        if (!IsOneOf(names, name)) Refuse(tool + " takes " + ListText(names) + ", not '" + Quoted(name) + "'");
 }
 
 // The saved options with the flags put in their place.
@@ -279,6 +315,44 @@ void Say(const std::string& line) {
     std::cerr.clear();
 }
 
+// The value of name=, empty when not given.
+std::string Named(const Request& r, const std::string& name) {
+    const auto found = r.named.find(name);
+    return found == r.named.end() ? std::string() : found->second;
+}
+
+layout::BuildingCode CodeOf(const Request& r) {
+    const std::string code = Lower(Named(r, "code"));
+    if (code.empty() || code == "irc") return layout::BuildingCode::Irc;
+    if (code == "ibc") return layout::BuildingCode::Ibc;
+    if (code == "none") return layout::BuildingCode::None;
+    Refuse("--stair: code '" + Quoted(Named(r, "code")) + "' is not irc, ibc or none");
+}
+
+// --triangle and --stair: the lines, or the message (status 2 for a value
+// that cannot be read, 1 for values that make no triangle or stair).
+int RunLayout(const Request& r, settings::Store& store) {
+    const SavedOptions saved = Options(r, settings::Load(store));
+    const layout::BuildingCode code = Given(r, "--stair") ? CodeOf(r) : layout::BuildingCode::Irc;
+    Calculator core;  // its start-up turns the saved options into the ones results are written with
+    core.Start(saved);
+    const layout::LayoutOutcome outcome =
+        Given(r, "--triangle")
+            ? layout::SolveTriangle({Named(r, "rise"), Named(r, "run"), Named(r, "diagonal"), Named(r, "pitch"),
+                                     Named(r, "angle")},
+                                    core.Options())
+            : layout::LayOutStair({Named(r, "rise"), Named(r, "tread"), Named(r, "run"), Named(r, "risers"), code},
+                                  core.Options());
+    if (outcome.message) {
+        Say(Quoted(*outcome.message));
+        return outcome.failure == layout::Failure::Refused ? kUsage : kMessages;
+    }
+    std::string out;
+    for (const layout::ResultLine& line : outcome.lines) out += line.name + " " + line.value + "\n";
+    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) return kNoOutput;
+    return kOk;
+}
+
 int Run(const Request& r, settings::Store& store) {
     const SavedOptions saved = Options(r, settings::Load(store));
     const std::string& given = r.values.at("--keys");
@@ -338,7 +412,7 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
         const Request request = Parse(args);
         CheckTogether(request);
         settings::FileStore store;
-        return Run(request, store);
+        return Given(request, "--keys") ? Run(request, store) : RunLayout(request, store);
     } catch (const Refusal& refusal) {
         Say("spanwright: " + refusal.text);
         if (refusal.hint) Say("(spanwright --help lists the options)");

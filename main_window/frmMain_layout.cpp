@@ -96,6 +96,10 @@ void frmMain::BuildFunctionButtons() {
     cmdClipboard = PictureKey(this, KeyPicture::Clipboard, TwipsRect(3000, 810, 405, 285),
                               QStringLiteral("Copy Display to the Clipboard - Keyboard = Ctrl+C"),
                               QStringLiteral("Copy"));
+    // The free cell left of Paste, on the keypad's grid.
+    cmdLayout = PictureKey(this, KeyPicture::Layout, TwipsRect(2100, 810, 405, 285),
+                           QStringLiteral("Layout Tools: right triangle and stair layout - Keyboard = Ctrl+L"),
+                           QStringLiteral("Layout Tools"));
     cmdStair = CaptionKey(this, QStringLiteral("Stair Calculator"), TwipsRect(2100, 1140, 1305, 285), regular,
                           QString(), QStringLiteral("Stair Calculator"),
                           QStringLiteral("Open the stair calculator"));

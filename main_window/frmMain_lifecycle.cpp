@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
+#include "layout/layout_opener.h"
 #include "main_window/frmMain.h"
 #include "platform/popup_menu.h"
 #include "platform/screen_placement.h"

@@ -56,6 +56,7 @@ void frmMain::Show(const calculator::Outcome& outcome, bool focusBack) {
     MirrorOptions();
     MirrorMemory();
     if (focusBack) FocusBack();
+    if (outcome.openLayoutTools) cmdLayout_Click();
 }
 
 // Only when they changed: most acts leave the options as they were.

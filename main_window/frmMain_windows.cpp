@@ -1,11 +1,13 @@
 // The other windows: the history window (its tape edits come through here),
-// the stair calculator and the About box, and unloading them at shut-down.
+// the stair calculator, the layout tools and the About box, and unloading
+// them at shut-down.
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
 
 #include "about/frmAbout.h"
 #include "history/frmHistory.h"
+#include "layout/layout_opener.h"
 #include "main_window/frmMain.h"
 #include "stair/stair_opener.h"
 
@@ -14,6 +16,7 @@ namespace spanwright {
 void frmMain::ConnectWindows() {
     connect(cmdHistory, &QPushButton::clicked, this, &frmMain::cmdHistory_Click);
     connect(cmdStair, &QPushButton::clicked, this, &frmMain::cmdStair_Click);
+    connect(cmdLayout, &QPushButton::clicked, this, &frmMain::cmdLayout_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
 }
 
@@ -66,6 +69,14 @@ void frmMain::HistoryFollowsWindowState() {
 
 void frmMain::cmdStair_Click() { stairOpener_->Open(); }
 
+// The window formats with the calculator's options as they are when it calculates.
+void frmMain::cmdLayout_Click() { LayoutTools().Open(); }
+
+layout::LayoutOpener& frmMain::LayoutTools() {
+    if (!layoutOpener_) layoutOpener_ = std::make_unique<layout::LayoutOpener>(Registry(), core_.Options());
+    return *layoutOpener_;
+}
+
 void frmMain::cmdAbout_Click() {
     frmAbout::ShowModal(this);
     FocusBack();
@@ -79,6 +90,7 @@ void frmMain::UnloadOtherWindows() {
         history_->hide();
     }
     stairOpener_->Unload();
+    if (layoutOpener_) layoutOpener_->Unload();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (auto* about = qobject_cast<frmAbout*>(window)) about->reject();
     }

@@ -86,12 +86,26 @@ void KeyClipboard(QPainter& p) {
     Sheet(p, QRectF(6.5, 5.5, 8, 10));
 }
 
+void KeyLayout(QPainter& p) {
+    QPainterPath triangle;
+    triangle.moveTo(2.5, 14.5);
+    triangle.lineTo(14.5, 14.5);
+    triangle.lineTo(14.5, 3.5);
+    triangle.closeSubpath();
+    p.setPen(QPen(Qt::black, 1.5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(QColor(255, 255, 192));
+    p.drawPath(triangle);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kRed, 1));
+    p.drawRect(QRectF(11.5, 11.5, 3, 3));  // the square corner
+}
+
 }  // namespace
 
 QIcon KeyIcon(KeyPicture picture) {
     static constexpr platform::PictureDraw kDraws[] = {KeyNeg,   KeyDivide, KeyMultiply, KeySubtract,
                                              KeyAdd,   KeyFeet,   KeyInches,   KeyFraction,
-                                             KeyEquals, KeyBack,  KeyPaste,    KeyClipboard};
+                                             KeyEquals, KeyBack,  KeyPaste,    KeyClipboard, KeyLayout};
     return platform::DrawnIcon(kDraws[static_cast<int>(picture)], kKeyPictureSize);
 }
 

@@ -24,7 +24,8 @@ struct ScreenTwips {
     static std::string Write(int pixels) { return numeric::Text(double(platform::ToTwips(pixels))); }
 };
 
-// History window edges: twips as a 16-bit whole number (half to even).
+// History and layout tools window edges: twips as a 16-bit whole number
+// (half to even).
 struct WholeTwips {
     static std::optional<int> Read(const std::string& text) { return platform::Twips(numeric::Whole16(text)); }
     static std::string Write(int pixels) { return std::to_string(platform::ToTwips(pixels)); }
@@ -106,6 +107,8 @@ void EachSetting(S& s, Visit&& visit) {
     visit("ListCount", s.listCount, Capacity{}, Writer::Never);
     visit("HistTop", s.histTop, WholeTwips{}, Writer::HistoryWindow);
     visit("HistLeft", s.histLeft, WholeTwips{}, Writer::HistoryWindow);
+    visit("LayoutTop", s.layoutTop, WholeTwips{}, Writer::LayoutWindow);
+    visit("LayoutLeft", s.layoutLeft, WholeTwips{}, Writer::LayoutWindow);
 }
 
 template <class T>

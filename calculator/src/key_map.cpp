@@ -48,6 +48,7 @@ bool Calculator::KeyPass(int code, int shift) {
         {kSlash, kSlash, Modifiers::Any, &Calculator::KeyOperator, 4},
         {kLetterC, kLetterC, Modifiers::CtrlOnly, &Calculator::KeyClipboard, 0},  // Ctrl+C copies
         {kLetterV, kLetterV, Modifiers::CtrlOnly, &Calculator::KeyClipboard, 1},  // Ctrl+V pastes
+        {kLetterL, kLetterL, Modifiers::CtrlOnly, &Calculator::KeyLayoutTools, 0},
     };
     inKeyDown_ = true;
     CarryOverSquareUnits();
@@ -66,6 +67,12 @@ bool Calculator::KeyPass(int code, int shift) {
     if (found && (this->*found->action)(found->value + (code - found->first))) outcome_.showLastLine = true;
     inKeyDown_ = false;
     return found != nullptr;
+}
+
+// Ctrl+L asks the window for its layout tools; the calculation is untouched.
+bool Calculator::KeyLayoutTools(int) {
+    outcome_.openLayoutTools = true;
+    return true;
 }
 
 // A square result turns into a length entry at the next key, whatever the

@@ -32,6 +32,8 @@ std::string Field(const SavedSettings& s, const std::string& name) {
     if (name == "ListCount") return std::to_string(s.listCount);
     if (name == "HistTop") return Shown(s.histTop);
     if (name == "HistLeft") return Shown(s.histLeft);
+    if (name == "LayoutTop") return Shown(s.layoutTop);
+    if (name == "LayoutLeft") return Shown(s.layoutLeft);
     ADD_FAILURE() << "no setting " << name;
     return {};
 }
@@ -112,6 +114,8 @@ const LoadRow kLoadRows[] = {
     {"HistTop", "40000", "nothing"},
     {"HistLeft", "abc", "nothing"},
     {"HistLeft", "3000", "200"},
+    {"LayoutTop", "-450", "-30"},
+    {"LayoutLeft", "40000", "nothing"},
 };
 INSTANTIATE_TEST_SUITE_P(Names, LoadTest, testing::ValuesIn(kLoadRows), [](const auto& info) {
     return Identifier(std::string(info.param.name) + "_" + info.param.text.value_or("missing")) + "_" +
@@ -153,6 +157,8 @@ const SaveRow kSaveRows[] = {
      {{"ShowOptions", "False"}, {"Output", "0"}, {"Format", "-1"}, {"Round", "-1"}, {"RoundOn", "1"}, {"Square", "0"}}},
     {"the history window's edges", [](SavedSettings& s) { s.histTop = 200, s.histLeft = -30, s.top = 1; },
      Writer::HistoryWindow, {{"HistTop", "3000"}, {"HistLeft", "-450"}}},
+    {"the layout tools window's edges", [](SavedSettings& s) { s.layoutTop = 200, s.layoutLeft = -30, s.histTop = 1; },
+     Writer::LayoutWindow, {{"LayoutTop", "3000"}, {"LayoutLeft", "-450"}}},
     {"a window with no position writes none", [](SavedSettings&) {}, Writer::HistoryWindow, {}},
     {"ListCount is never written", [](SavedSettings& s) { s.listCount = 3; }, Writer::Never, {}},
 };
@@ -163,13 +169,15 @@ INSTANTIATE_TEST_SUITE_P(Writers, SaveTest, testing::ValuesIn(kSaveRows),
 TEST(SavedSettingsTest, WhatIsSavedLoadsAgain) {
     SavedSettings s;
     s.top = 123, s.left = -7, s.showOptions = true, s.histTop = 40, s.histLeft = 0;
+    s.layoutTop = 7, s.layoutLeft = 9;
     s.TakeOptions(OutputOptions{.output = 1, .format = 2, .square = 1, .round_on = 1, .round = 8});
     MapStore store;
     Save(store, s, Writer::MainWindow);
     Save(store, s, Writer::HistoryWindow);
+    Save(store, s, Writer::LayoutWindow);
     const SavedSettings back = Load(store);
     for (const char* name : {"Top", "Left", "ShowOptions", "Output", "Square", "Format", "Round", "RoundOn",
-                             "ListCount", "HistTop", "HistLeft"})
+                             "ListCount", "HistTop", "HistLeft", "LayoutTop", "LayoutLeft"})
         EXPECT_EQ(Field(back, name), Field(s, name)) << name;
 }
 

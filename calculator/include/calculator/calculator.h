@@ -129,6 +129,7 @@ private:
     // key_map.cpp: one pass of the keyboard map.
     bool KeyPass(int code, int shift);
     void CarryOverSquareUnits();
+    bool KeyLayoutTools(int);
 
     // entry_keys.cpp
     bool KeyDigit(int digit);

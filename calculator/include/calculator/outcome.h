@@ -6,6 +6,7 @@
 //   "+" then "-"  -> tape edits: append "\r\n+ ", remove "+ ", append "- "
 //   Ctrl+C on 5  -> clipboard "5"
 //   Tab          -> consumed false (it goes on to the focused control)
+//   Ctrl+L       -> openLayoutTools (the calculation is left as it was)
 //   a 16th digit -> refused "the entry already holds 15 characters" (nothing changed)
 #include <cstddef>
 #include <optional>
@@ -36,6 +37,7 @@ struct Outcome {
     std::vector<Message> messages;         // in the order they were raised
     std::vector<TapeEdit> tapeEdits;
     bool showLastLine = false;             // the history should show its last line
+    bool openLayoutTools = false;          // Ctrl+L: the window opens its layout tools
     // An entry key that changed nothing because the entry cannot take it,
     // and why; the window says nothing, the command line reports it.
     std::optional<std::string> refused;

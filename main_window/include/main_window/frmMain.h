@@ -27,6 +27,10 @@ namespace spanwright::stair {
 class StairOpener;
 }  // namespace spanwright::stair
 
+namespace spanwright::layout {
+class LayoutOpener;
+}  // namespace spanwright::layout
+
 namespace spanwright {
 
 class frmHistory;
@@ -90,9 +94,12 @@ public:
     void cmdPaste_Click();
 
     // Other windows (frmMain_windows.cpp): the history window, the stair
-    // calculator (modeless, one at a time) and the About box (modal).
+    // calculator and the layout tools (modeless, one of each) and the About
+    // box (modal). LayoutTools() is the opener, made at first use.
     void cmdHistory_Click();
     void cmdStair_Click();
+    void cmdLayout_Click();
+    layout::LayoutOpener& LayoutTools();
     void cmdAbout_Click();
     frmHistory* HistoryWindow();
 
@@ -162,6 +169,7 @@ private:
     frmHistory* history_ = nullptr;  // a child window: deleted with this one
     bool historyPending_ = false;    // start-up's history window, after the first paint
     std::unique_ptr<stair::StairOpener> stairOpener_;  // made with the window, over stairVars
+    std::unique_ptr<layout::LayoutOpener> layoutOpener_;  // made at first use, over the settings file
 
     int clientWidth_ = 0;
     int shortHeight_ = 0;

@@ -41,6 +41,7 @@ struct frmMainControls {
     QPushButton *cmdBack = nullptr, *cmdDelete = nullptr, *cmdAC = nullptr, *cmdPaste = nullptr;
     QPushButton *cmdClipboard = nullptr, *cmdStair = nullptr, *cmdOptions = nullptr;
     QPushButton *cmdHistory = nullptr, *cmdStore = nullptr, *cmdRecall = nullptr, *cmdAbout = nullptr;
+    QPushButton* cmdLayout = nullptr;  // the layout tools (a picture of a right triangle)
 
     // Options panel.
     QGroupBox* Frame1 = nullptr;

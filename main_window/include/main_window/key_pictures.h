@@ -20,6 +20,7 @@ enum class KeyPicture {
     Back,       // black dotted arrow pointing right
     Paste,      // a clipboard with a sheet
     Clipboard,  // two overlapping sheets
+    Layout,     // a right triangle with its square corner marked
 };
 
 inline constexpr QSize kKeyPictureSize{17, 17};

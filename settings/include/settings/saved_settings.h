@@ -13,6 +13,7 @@
 // Save writes the values one window owns, each as the text it is read from:
 //   top 100, left 200, panel shown       -> "Top" 1500, "Left" 3000, "ShowOptions" True
 //   histTop nothing                      -> "HistTop" not written
+//   layoutTop 100 (the layout tools)     -> "LayoutTop" 1500, as "HistTop" is
 // "ListCount" is never written.
 #include <map>
 #include <optional>
@@ -35,7 +36,7 @@ public:
 class MapStore final : public Store {
 public:
     MapStore() = default;
-    explicit MapStore(std::map<std::string, std::string> values) : values(std::move(values)) {}
+    explicit MapStore(std::map<std::string, std::string> initial) : values(std::move(initial)) {}
     std::optional<std::string> Read(const std::string& name) override;
     bool Write(const std::string& name, const std::string& text) override;
 
@@ -47,13 +48,14 @@ struct SavedSettings : calculator::SavedOptions {
     std::optional<int> top, left;          // the main window, in pixels
     bool showOptions = false;              // the options panel shown
     std::optional<int> histTop, histLeft;  // the history window, in pixels
+    std::optional<int> layoutTop, layoutLeft;  // the layout tools window, in pixels
 
     // What shut-down saves of the options the calculator ends with.
     void TakeOptions(const OutputOptions& options);
 };
 
 // Which window's shut-down writes a value.
-enum class Writer { Never, MainWindow, HistoryWindow };
+enum class Writer { Never, MainWindow, HistoryWindow, LayoutWindow };
 
 SavedSettings Load(Store& store);
 // Writes the values of writer, in the order shut-down writes them; a value

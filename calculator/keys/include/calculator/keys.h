@@ -28,6 +28,7 @@ inline constexpr int kStar = 56;          // the 8 key: "*" with Shift
 inline constexpr int kLetterA = 65;       // 65-90 the letters, by their capital
 inline constexpr int kLetterC = 67;
 inline constexpr int kLetterF = 70;
+inline constexpr int kLetterL = 76;       // Ctrl+L opens the layout tools
 inline constexpr int kLetterN = 78;
 inline constexpr int kLetterV = 86;
 inline constexpr int kKeypad0 = 96;       // 96-105 the keypad digits

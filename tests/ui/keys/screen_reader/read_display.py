@@ -6,7 +6,9 @@
 #   "Show Options" is expandable and collapsed with its panel not showing, and
 #   pressed it becomes "Hide Options", expanded, announced, panel showing;
 #   the stair window is a frame whose Risers result reads and announces
-#   15 Risers @ 7.20" = 9'0"; the About box's link is a link that Tab reaches
+#   15 Risers @ 7.20" = 9'0"; the layout tools window is a frame whose fields,
+#   code choice and pages are named by their labels, and run 12', pitch 4,
+#   Solve reads the diagonal 12'7-13/16" and the angle 18.43; the About box's link is a link that Tab reaches
 #   and Space opens (the desktop's "open" writes the address to $OPENED).
 import os, subprocess, sys
 import pyatspi
@@ -67,6 +69,26 @@ def steps():  # yields the milliseconds to wait before going on
     check('the Risers result reads as text', text(find(stair, 'Risers result', 'label')) == summary)
     check('the Risers result was announced', ('Risers result', summary) in inserted)
     press(find(stair, 'Close', 'push button'))
+    yield 500
+
+    press(find(main, 'Layout Tools', 'push button'))
+    yield 1000
+    tools = find(app, 'Layout Tools', 'frame')
+    check('the layout tools window is a frame named by its title', tools is not None)
+    for name in ('Rise', 'Run', 'Diagonal', 'Pitch', 'Angle', 'Total Rise', 'Tread Depth', 'Total Run', 'Risers'):
+        check(f'the field {name} is named by its label', find(tools, name, 'text') is not None)
+    code = find(tools, 'Code')
+    check('the code choices are named by their captions in a frame named Code', code is not None and all(
+        find(code, name, 'radio button') is not None for name in ('IRC (residential)', 'IBC (commercial)', 'None')))
+    check('both pages are tabs', find(tools, 'Right Triangle', 'page tab') is not None
+          and find(tools, 'Stair Layout', 'page tab') is not None)
+    edit(find(tools, 'Run', 'text'), "12'")
+    edit(find(tools, 'Pitch', 'text'), '4')
+    press(find(tools, 'Solve', 'push button'))
+    yield 800
+    check('the diagonal result reads 12\'7-13/16"', text(find(tools, 'Diagonal result', 'text')) == '12\'7-13/16"')
+    check('the angle result reads 18.43', text(find(tools, 'Angle result', 'text')) == '18.43')
+    press(find(tools, 'Close', 'push button'))
     yield 500
 
     press(find(main, 'About', 'push button'))

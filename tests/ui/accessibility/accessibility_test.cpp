@@ -10,6 +10,7 @@
 
 #include "about/frmAbout.h"
 #include "history/frmHistory.h"
+#include "layout/frmLayout.h"
 #include "main_window/frmMain.h"
 #include "support/rows.h"
 #include "stair/frmStair.h"
@@ -77,6 +78,12 @@ struct Session : test::Window {
         if (window == "tall") return QTest::mouseClick(w.ForTest().controls.cmdOptions, Qt::LeftButton), &w;
         if (window == "stair") return Stair();
         if (window == "about") return (other = std::make_unique<frmAbout>()).get();
+        if (window == "layout") {
+            QTest::keyClick(&w, Qt::Key_L, Qt::ControlModifier);
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* layout = dynamic_cast<layout::frmLayout*>(top); layout && layout->isVisible()) return layout;
+            return nullptr;
+        }
         if (window == "history") return (other = std::make_unique<frmHistory>(w.HistoryWindow()->Tape())).get();
         if (window == "recall") {
             Keys("5'3");
@@ -96,7 +103,7 @@ class AccessibilityTest : public QObject {
 private slots:
     void captionsAreInTheNames_data() {
         QTest::addColumn<QString>("window");
-        for (const char* window : {"main", "tall", "stair", "about", "history", "recall"}) QTest::newRow(window) << window;
+        for (const char* window : {"main", "tall", "stair", "about", "history", "layout", "recall"}) QTest::newRow(window) << window;
     }
     // Speech control users say what they see: every button, check box,
     // option button, group box and menu item is named with its caption.

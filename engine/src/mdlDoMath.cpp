@@ -17,8 +17,10 @@ int Degree(const Quantity& q) { return q.measured ? q.degree : 1; }
 
 // The operand: a dimension text, a number that had a tag before this key
 // (its mark, when the family has one, already makes it the base unit), or
-// a number with its tag written after it.
-Quantity Operand(std::string_view text, std::string_view carriedTag, const OutputOptions& options) {
+// a number with its tag written after it. *plain: a number with no mark,
+// unit or tag, which scales a measured total (an area * 2 is an area).
+Quantity Operand(std::string_view text, std::string_view carriedTag, const OutputOptions& options,
+                 bool* plain = nullptr) {
     const bool square = options.SquareValue() == 1;
     units::Tagged tagged{units::Family::Inches, 1};
     int marked = 0;  // the number carries the base unit's mark
@@ -33,6 +35,9 @@ Quantity Operand(std::string_view text, std::string_view carriedTag, const Outpu
         }
     }
     const double v = mdlConvertInput::ReadDimension(text, options.decimalComma);
+    if (plain)
+        *plain = tagged.degree == 1 && text.find_first_of("'\"") == std::string_view::npos &&
+                 !mdlConvertInput::ReadMetric(text, options.decimalComma);
     if (tagged.degree == 1) return v;
     // The number in the tag's unit, then in inches to the tag's power.
     const double number = units::InFamilyUnits(v, tagged.family, marked);
@@ -56,7 +61,9 @@ StepResult DoMath(const Quantity& total, std::string_view text, int op, const Ou
     try {
         const bool square = options.SquareValue() == 1;
         const units::Family family = units::FamilyOf(options);
-        const Quantity v = Operand(text, carriedTag, options);
+        bool plain = false;
+        const Quantity v = Operand(text, carriedTag, options, &plain);
+        const bool scales = square && total.measured && plain;
         Quantity r = total;  // an unknown operator leaves the total as it is
         switch (op) {
             case kNone: r = v; break;
@@ -68,12 +75,13 @@ StepResult DoMath(const Quantity& total, std::string_view text, int op, const Ou
             }
             case kMultiply:
                 r = Quantity(Finite(total.value * v.value));
-                if (square) r = Quantity(r.value, Degree(total) + Degree(v));
+                if (square) r = Quantity(r.value, scales ? Degree(total) : Degree(total) + Degree(v));
                 break;
             case kDivide:
                 if (v.value == 0) Raise(kDivisionByZero);
                 r = Quantity(Finite(total.value / v.value));
-                if (square && (total.measured || v.measured)) r = Quantity(r.value, Degree(total) - Degree(v));
+                if (scales) r = Quantity(r.value, Degree(total));
+                else if (square && (total.measured || v.measured)) r = Quantity(r.value, Degree(total) - Degree(v));
                 break;
             default: break;
         }

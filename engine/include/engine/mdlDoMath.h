@@ -14,6 +14,8 @@
 //   {17280 sq in} * "4\"", "Square Feet"       -> "40", tag "cuFt"
 //   {17280 sq in} / "10'", "Square Feet"       -> "12'" (a length, no tag)
 //   {17280 sq in} * "120'" carried as "sqFt"   -> "14400", no tag (degree 4)
+//   {17280 sq in} / "2"                        -> "60", tag "sqFt" (a number
+//                                                 with no mark scales the total)
 #include <optional>
 #include <string>
 #include <string_view>

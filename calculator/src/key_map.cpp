@@ -86,7 +86,9 @@ bool Calculator::KeyPass(int code, int shift) {
 // meters "m", yards nothing. The key that carried it reads the number as
 // the area or volume it was.
 void Calculator::CarryOverSquareUnits() {
-    carriedTag_ = units::ParseTag(squareTag_) ? squareTag_ : std::string();
+    carriedTag_.clear();
+    if (squareTag_.empty()) return;
+    if (units::ParseTag(squareTag_)) carriedTag_ = squareTag_;
     display_ += units::CarryMark(squareTag_);
     squareTag_.clear();
 }

@@ -21,22 +21,23 @@ int Degree(const Quantity& q) { return q.measured ? q.degree : 1; }
 // unit or tag, which scales a measured total (an area * 2 is an area).
 Quantity Operand(std::string_view text, std::string_view carriedTag, const OutputOptions& options,
                  bool* plain = nullptr) {
-    const bool square = options.SquareValue() == 1;
+    // Without square units every operand is a dimension text (a tag in it
+    // is unreadable, as any other letters are).
+    if (options.SquareValue() != 1) return mdlConvertInput::ReadDimension(text, options.decimalComma);
     units::Tagged tagged{units::Family::Inches, 1};
     int marked = 0;  // the number carries the base unit's mark
-    if (const auto carried = units::ParseTag(carriedTag); carried && square) {
+    if (const auto carried = carriedTag.empty() ? std::nullopt : units::ParseTag(carriedTag)) {
         tagged = *carried;
         marked = units::CarryMark(carriedTag).empty() ? 0 : 1;
     } else if (const std::size_t blank = text.rfind(' '); blank != std::string_view::npos) {
         if (const auto own = units::ParseTag(text.substr(blank + 1))) {
-            if (!square) Raise(kTypeMismatch);
             tagged = *own;
             text = text.substr(0, blank);
         }
     }
     const double v = mdlConvertInput::ReadDimension(text, options.decimalComma);
-    if (plain)
-        *plain = tagged.degree == 1 && text.find_first_of("'\"") == std::string_view::npos &&
+    if (plain && tagged.degree == 1)
+        *plain = text.find_first_of("'\"") == std::string_view::npos &&
                  !mdlConvertInput::ReadMetric(text, options.decimalComma);
     if (tagged.degree == 1) return v;
     // The number in the tag's unit, then in inches to the tag's power.
@@ -60,9 +61,9 @@ StepResult DoMath(const Quantity& total, std::string_view text, int op, const Ou
     step.quantity = total;
     try {
         const bool square = options.SquareValue() == 1;
-        const units::Family family = units::FamilyOf(options);
+        const units::Family family = square ? units::FamilyOf(options) : units::Family::Inches;
         bool plain = false;
-        const Quantity v = Operand(text, carriedTag, options, &plain);
+        const Quantity v = Operand(text, carriedTag, options, total.measured ? &plain : nullptr);
         const bool scales = square && total.measured && plain;
         Quantity r = total;  // an unknown operator leaves the total as it is
         switch (op) {
@@ -89,7 +90,7 @@ StepResult DoMath(const Quantity& total, std::string_view text, int op, const Ou
         if (r.measured) step.squareTag = units::TagOf(family, r.degree);
         step.total = r.value;
         step.quantity = r;
-        step.text = mdlDisplay::FormatQuantity(r, options);
+        step.text = r.measured ? mdlDisplay::FormatQuantity(r, options) : mdlDisplay::FormatDimension(r.value, options);
     } catch (const NumberedError& e) {
         step.total = total.value;
         step.quantity = total;

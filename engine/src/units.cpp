@@ -92,6 +92,6 @@ std::string_view CarryMark(std::string_view tag) {
     return {};
 }
 
-bool WrittenWithNumber(std::string_view tag) { return ParseTag(tag) && tag != "sqIn" && tag != "sqFt"; }
+bool WrittenWithNumber(std::string_view tag) { return !tag.empty() && tag != "sqIn" && tag != "sqFt" && ParseTag(tag); }
 
 }  // namespace spanwright::units

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <clocale>
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -37,7 +38,8 @@ constexpr std::string_view kHelp =
     "(and its square-unit tag) after the last key, or with --tape the history.\n"
     "Without arguments the calculator's window starts.\n"
     "\n"
-    "Keys: 0-9 . ' \" f F n N + - * / as typed; = or a line feed is Enter;\n"
+    "Keys: 0-9 . ' \" f F n N m M c C + - * / as typed (m and c type the\n"
+    "metric units mm, cm, m); = or a line feed is Enter;\n"
     "blanks, tabs and carriage returns are skipped. --keys - reads the keys\n"
     "from standard input (at most 16 MiB).\n"
     "\n"
@@ -217,8 +219,19 @@ void CheckTogether(const Request& r) {
         if (!IsOneOf(names, name)) Refuse(tool + " takes " + ListText(names) + ", not '" + Quoted(name) + "'");
 }
 
+// Whether the user's locale writes "," for the decimal point; the program's
+// own numeric locale stays as it was.
+bool LocaleWritesComma() {
+    const char* current = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string kept = current ? current : "C";
+    const bool comma = std::setlocale(LC_NUMERIC, "") && std::localeconv()->decimal_point[0] == ',';
+    std::setlocale(LC_NUMERIC, kept.c_str());
+    return comma;
+}
+
 // The saved options with the flags put in their place.
 SavedOptions Options(const Request& r, SavedOptions saved) {
+    saved.decimalComma = LocaleWritesComma();
     if (Given(r, "--fractional")) saved.output = 0;
     if (Given(r, "--decimal")) saved.output = 1;
     if (Given(r, "--square")) saved.square = true;

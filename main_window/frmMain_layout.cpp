@@ -47,7 +47,7 @@ void frmMain::BuildDisplayRow() {
     lblSquare = new DisplayLabel(QStringLiteral("Square units"), this);
     lblSquare->setGeometry(TwipsRect(4020, 180, 375, 210));
     BlackLabel(lblSquare, SansFont(8.25, true), Qt::AlignCenter);
-    Describe(lblSquare, QStringLiteral("Square units"), QStringLiteral("sqFt or sqIn after a product in square units"));
+    Describe(lblSquare, QStringLiteral("Square units"), QStringLiteral("The area's or volume's unit after a product in square units"));
 }
 
 void frmMain::BuildKeypad() {
@@ -182,11 +182,12 @@ void frmMain::FitCaptions() {
     width = std::max(width, cmdAbout->geometry().right() + 1 + margin);
     width = std::max(width, Frame1->x() + frameNeed + margin);
 
-    // The square tag grows to the left, into the display, until "sqFt" and
-    // "sqIn" fit whole; the black spacer above it grows with it.
+    // The square tag grows to the left, into the display, until every tag
+    // ("sqFt" ... "cuYd") fits whole; the black spacer above it grows with it.
     const QFontMetrics tagMetrics(lblSquare->font());
-    const int tagNeed = std::max(tagMetrics.horizontalAdvance(QStringLiteral("sqFt")),
-                                 tagMetrics.horizontalAdvance(QStringLiteral("sqIn"))) + 2;
+    int tagNeed = 0;
+    for (const char* tag : {"sqIn", "sqFt", "sqYd", "sqM", "cuIn", "cuFt", "cuYd", "cuM"})
+        tagNeed = std::max(tagNeed, tagMetrics.horizontalAdvance(QLatin1String(tag)) + 2);
     const int tagGrowth = std::max(0, tagNeed - lblSquare->width());
     const int wider = width - platform::Twips(kClientWidthTwips);
     lblDisplay->resize(lblDisplay->width() + wider - tagGrowth, lblDisplay->height());

@@ -1,6 +1,7 @@
 // Creation, start-up, resizing and shut-down of the main window, and the
 // settings it reads and writes.
 #include <QCloseEvent>
+#include <QLocale>
 #include <QPushButton>
 
 #include "layout/layout_opener.h"
@@ -41,8 +42,10 @@ settings::Store& frmMain::Registry() {
 // (display "0", the output options, the memory's capacity) in the core.
 // Another running copy was detected before this window existed (app/main.cpp).
 void frmMain::Form_Load() {
-    const settings::SavedSettings saved = settings::Load(Registry());
+    settings::SavedSettings saved = settings::Load(Registry());
     RestoreWindow(saved);
+    // A pasted "2,5m" is read in a locale that writes "," for the point.
+    saved.decimalComma = QLocale().decimalPoint() == u',';
     Show(core_.Start(saved), false);
     FinishLoad();
 }

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "calculator/spoken.h"
 #include "history/frmHistory.h"
 #include "platform/display_label.h"
 #include "main_window/control_style.h"
@@ -52,6 +53,7 @@ void frmMain::Show(const calculator::Outcome& outcome, bool focusBack) {
         lblDisplay->setText(Text(shownDisplay_));
     }
     lblSquare->setText(Text(core_.SquareTag()));
+    lblDisplay->SetSpoken(Text(calculator::Spoken(core_.Display(), core_.SquareTag())));
     Picture1->SetPicture(&platform::ImageList1(), core_.Picture());
     MirrorOptions();
     MirrorMemory();

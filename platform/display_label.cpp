@@ -22,7 +22,9 @@ public:
     }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return Caption();
+        const QString& spoken = static_cast<const DisplayLabel*>(widget())->Spoken();
+        if (t == QAccessible::Value) return spoken.isEmpty() ? Caption() : spoken;
+        if (t == QAccessible::Description && !spoken.isEmpty()) return spoken;
         return QAccessibleWidget::text(t);
     }
 
@@ -62,6 +64,14 @@ void DisplayLabel::setText(const QString& text) {
     if (old == text) return;
     QLabel::setText(text);
     QAccessibleTextUpdateEvent event(this, 0, old, text);
+    QAccessible::updateAccessibility(&event);
+}
+
+void DisplayLabel::SetSpoken(const QString& spoken) {
+    const QString said = spoken == text() ? QString() : spoken;
+    if (said == spoken_) return;
+    spoken_ = said;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
 }
 

@@ -17,9 +17,11 @@ namespace {
 
 using namespace spanwright;
 
-const char* const kTexts[] = {"3'4-1/2\"", "12.75\"", "2.5'", "-3'4.5\"", "-0-3/8\"", "1620.25"};
+// The last is a metric operand, 3'4-1/2" in millimeters: its step is
+// measured against the feet-inch step (index 0), within 10 %.
+const char* const kTexts[] = {"3'4-1/2\"", "12.75\"", "2.5'", "-3'4.5\"", "-0-3/8\"", "1620.25", "1028.7mm"};
 const char* const kNames[] = {"feet_inches_fraction", "inches_decimal", "feet", "feet_inches_decimal",
-                              "inches_fraction", "plain_number"};
+                              "inches_fraction", "plain_number", "metric"};
 
 OutputOptions Options(int output, int format, int round) {
     OutputOptions o;
@@ -37,7 +39,7 @@ void BM_Parse(benchmark::State& state) {
         benchmark::DoNotOptimize(mdlConvertInput::ConvertInput(text, mode));
     }
 }
-BENCHMARK(BM_Parse)->DenseRange(0, 5);
+BENCHMARK(BM_Parse)->DenseRange(0, 6);
 
 void BM_Format(benchmark::State& state) {
     // 0-2 fractional codes at 1/16, 3-6 decimal codes at 2 places.
@@ -58,7 +60,15 @@ void BM_DoMathStep(benchmark::State& state) {
     const OutputOptions o = Options(0, 1, 4);  // first-run default output
     for (auto _ : state) benchmark::DoNotOptimize(mdlDoMath::DoMath(100, text, mdlDoMath::kAdd, o));
 }
-BENCHMARK(BM_DoMathStep)->DenseRange(0, 5);
+BENCHMARK(BM_DoMathStep)->DenseRange(0, 6);
+
+// A metric result: 3'4-1/2" written in millimeters at 2 places.
+void BM_DoMathStepMetricOutput(benchmark::State& state) {
+    const std::string text = "3'4-1/2\"";
+    const OutputOptions o = Options(1, 4, 2);
+    for (auto _ : state) benchmark::DoNotOptimize(mdlDoMath::DoMath(100, text, mdlDoMath::kAdd, o));
+}
+BENCHMARK(BM_DoMathStepMetricOutput);
 
 void BM_DoMathStepDecimal(benchmark::State& state) {
     const std::string text = "3'4.5\"";

@@ -37,6 +37,7 @@ Outcome Calculator::ClickClearAll() {
     return Act([&] {
         display_.clear();
         squareTag_.clear();
+        shiftCarriedTag_.clear();
         KeyPass(keys::kDelete, 0);
     });
 }
@@ -44,7 +45,9 @@ Outcome Calculator::ClickClearAll() {
 Outcome Calculator::Store() {
     return Act([&] {
         if (memory_.size() >= memoryCapacity_) memory_.pop_front();
-        memory_.push_back(display_.str());
+        // A cubic, square-yard or square-meter result keeps its tag, so a
+        // recall reads it back as the same quantity: "40 cuFt".
+        memory_.push_back(units::WrittenWithNumber(squareTag_) ? display_.str() + " " + squareTag_ : display_.str());
         ++memoryRevision_;
     });
 }

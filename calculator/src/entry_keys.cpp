@@ -11,6 +11,18 @@ namespace {
 
 constexpr std::size_t kMaxEntry = 15;  // characters a keyed entry may reach
 
+// An optional "-", digits and at most one point, with a digit: "-12.7", ".5".
+bool IsDecimalNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+    bool digit = false, point = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') digit = true;
+        else if (c == '.' && !point) point = true;
+        else return false;
+    }
+    return digit;
+}
+
 // Whether the display holds exactly kMaxEntry characters.
 bool AtEntryLimit(const DisplayText& display) { return display.CodePoints() == kMaxEntry; }
 
@@ -45,6 +57,37 @@ bool Calculator::KeyDot(int) {
 bool Calculator::KeyDirect(int which) {
     static constexpr DirectKey kKeys[] = {DirectKey::Feet, DirectKey::Inches, DirectKey::Fraction, DirectKey::Sign};
     DirectAct(kKeys[which]);
+    return true;
+}
+
+// M and C type a metric unit after a decimal number: 5 M -> 5m, M again ->
+// 5mm; 5 C -> 5c, then M -> 5cm. Anywhere else the key changes nothing.
+bool Calculator::KeyUnit(int letter) {
+    const std::string& d = display_.str();
+    if (newExpression_ || d.empty()) {
+        outcome_.refused = "a unit needs a number keyed before it";
+        return false;
+    }
+    if (AtEntryLimit(display_)) {
+        outcome_.refused = "the entry already holds 15 characters";
+        return false;
+    }
+    std::string_view number = d;
+    const char last = d.back();
+    if (last == 'm' || last == 'c') {
+        const bool complete = last == 'c' ? letter == 'c' : letter == 'c' || (d.size() >= 2 && (d[d.size() - 2] == 'm' || d[d.size() - 2] == 'c'));
+        if (complete) {
+            outcome_.refused = "the entry already holds a unit";
+            return false;
+        }
+        number.remove_suffix(1);
+    }
+    if (!IsDecimalNumber(number)) {
+        outcome_.refused = "a unit follows a decimal number only";
+        return false;
+    }
+    display_ += static_cast<char>(letter);
+    StartNewOperand();
     return true;
 }
 
@@ -104,7 +147,7 @@ void Calculator::ClearAllAct() {
     display_ = "0";
     picture_ = kNothingPendingPicture;
     pendingOperator_ = mdlDoMath::kNone;
-    runningTotal_ = 0;
+    runningTotal_ = units::Quantity{};
     newExpression_ = true;
     fractionBegun_ = false;
 }
@@ -112,7 +155,10 @@ void Calculator::ClearAllAct() {
 // Clicked, these keys act without the map, after turning a square tag into
 // its mark as a key press would, so a click and a key give the same display.
 void Calculator::DirectAct(DirectKey key) {
-    if (!inKeyDown_) CarryOverSquareUnits();
+    if (!inKeyDown_) {
+        CarryOverSquareUnits();
+        shiftCarriedTag_.clear();
+    }
     switch (key) {
         case DirectKey::Feet: return AppendMark('\'');
         case DirectKey::Inches: return AppendMark('"');

@@ -23,6 +23,7 @@ bool Calculator::KeyClipboard(int which) {
 // expression stays pending, so a digit still replaces the text.
 void Calculator::PutOperand(const std::string& text) {
     squareTag_.clear();
+    shiftCarriedTag_.clear();
     display_ = text;
     StartNewOperand();
 }

@@ -110,7 +110,7 @@ bool Calculator::ReShowArea() {
 }
 
 std::string Calculator::Evaluate(int op) {
-    return ShowStep(mdlDoMath::DoMath(runningTotal_, display_.str(), op, options_));
+    return ShowStep(mdlDoMath::DoMath(runningTotal_, display_.str(), op, options_, carriedTag_));
 }
 
 // Keeps a step's total and tag; a failure is told, clears all, and leaves
@@ -118,7 +118,7 @@ std::string Calculator::Evaluate(int op) {
 std::string Calculator::ShowStep(const mdlDoMath::StepResult& step) {
     if (!step.squareTag.empty()) squareTag_ = step.squareTag;
     if (step.ok()) {
-        runningTotal_ = step.total;
+        runningTotal_ = step.quantity;
         return step.text;
     }
     lastError_ = step.error;  // the history records "= Error N" for the step
@@ -128,8 +128,12 @@ std::string Calculator::ShowStep(const mdlDoMath::StepResult& step) {
 }
 
 // CRLF "= " and the display, or CRLF "= Error N" when the evaluation failed
-// (the "0" a failure leaves is no result).
-std::string Calculator::ResultLine() const { return lastError_ ? ErrorLine() : "\r\n= " + display_.str(); }
+// (the "0" a failure leaves is no result). A cubic, square-yard or
+// square-meter result is written with its tag: "= 40 cuFt".
+std::string Calculator::ResultLine() const {
+    if (lastError_) return ErrorLine();
+    return "\r\n= " + display_.str() + (units::WrittenWithNumber(squareTag_) ? " " + squareTag_ : std::string());
+}
 
 std::string Calculator::ErrorLine() const {
     return lastError_ ? "\r\n= Error " + std::to_string(lastError_) : std::string();

@@ -36,6 +36,7 @@ int FormatPositionAfterFill(int mode, bool square, int p) {
         if (mode == 1 && p == 2) return 3;
         if (mode == 0 && p == 3) return 2;
         if (mode == 0 && p == 2) return 1;
+        if (mode == 0 && p >= 4) return 1;  // a metric item: "Feet and Inches"
         return p;
     }
     if (p == -1) return 1;
@@ -58,14 +59,15 @@ const std::vector<std::string>& RoundItems(int mode) {
 
 std::vector<std::string> FormatItems(int mode, bool square) {
     if (square) return mode == 0 ? std::vector<std::string>{"Square Inches"}
-                                 : std::vector<std::string>{"Square Feet", "Square Inches"};
+                                 : std::vector<std::string>{"Square Feet", "Square Inches", "Square Yards", "Square Meters"};
     if (mode == 0) return {"None", "Feet and Inches", "Inches"};
-    return {"None", "Feet and Inches", "Feet", "Inches"};
+    return {"None", "Feet and Inches", "Feet", "Inches", "Millimeters", "Centimeters", "Meters"};
 }
 
 void Calculator::StartUp(const SavedOptions& saved) {
     display_ = "0";
     newExpression_ = true;
+    options_.decimalComma = saved.decimalComma;
 
     // An output naming neither button would leave every result blank for
     // the whole run: fractional, as at a first run.

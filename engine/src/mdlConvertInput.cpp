@@ -5,9 +5,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "engine/errors.h"
 #include "engine/numeric.h"
+#include "engine/units.h"
 
 namespace spanwright::mdlConvertInput {
 
@@ -129,13 +131,34 @@ double ParsePlain(std::string_view text) { return PlainFromMarks(text, Scan(text
 
 double ConvertInput(std::string_view text, const std::int32_t& mode) {
     if (text.empty()) return 0;
+    if (const std::optional<double> metric = ReadMetric(text, false)) return *metric;
     if (mode == 0) return ParseFraction(text);
     if (mode == 1) return ParsePlain(text);
     return 0;
 }
 
-double ReadDimension(std::string_view text) {
+std::optional<double> ReadMetric(std::string_view text, bool decimalComma) {
+    std::size_t end = text.size();
+    while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    if (end == 0 || (text[end - 1] | 0x20) != 'm') return std::nullopt;
+    --end;
+    units::Metric unit = units::Metric::Meters;
+    if (end > 0 && (text[end - 1] | 0x20) == 'm') unit = units::Metric::Millimeters;
+    if (end > 0 && (text[end - 1] | 0x20) == 'c') unit = units::Metric::Centimeters;
+    if (unit != units::Metric::Meters) --end;
+    const std::string_view number = text.substr(0, end);
+    if (decimalComma && number.find(',') != std::string_view::npos) {
+        std::string pointed(number);
+        for (char& c : pointed)
+            if (c == ',') c = '.';
+        return units::MetricInches(Real(pointed), unit);
+    }
+    return units::MetricInches(Real(number), unit);
+}
+
+double ReadDimension(std::string_view text, bool decimalComma) {
     if (text.empty()) return 0;
+    if (const std::optional<double> metric = ReadMetric(text, decimalComma)) return *metric;
     const Marks marks = Scan(text);
     return marks.holdsBar ? FractionFromMarks(marks) : PlainFromMarks(text, marks);
 }

@@ -9,6 +9,7 @@
 
 #include "engine/errors.h"
 #include "engine/numeric.h"
+#include "engine/units.h"
 
 namespace spanwright::mdlDisplay {
 
@@ -50,9 +51,24 @@ Split SplitFeet(double value) {
     return split;
 }
 
+// Decimal codes beyond the written four: 4-6 millimeters, centimeters,
+// meters; with square units "Square Yards" and "Square Meters" (the number of
+// the area's base length: value / 36, value in meters).
+constexpr int kSquareYards = 102;
+constexpr int kSquareMeters = 103;
+
 int FormatCode(const OutputOptions& options) {
     const int position = options.FormatPosition();
-    return options.SquareValue() == 1 ? position + 2 : position;
+    if (options.SquareValue() != 1) return position;
+    if (options.DecimalSelected() && position == 2) return kSquareYards;
+    if (options.DecimalSelected() && position == 3) return kSquareMeters;
+    return position + 2;
+}
+
+// The places rounded half away from zero on the 15-digit form, as the
+// inches are; no selection (places -1) is error 5, as for feet and inches.
+std::string Places(double number, int places) {
+    return Text(numeric::RoundPlaces(numeric::PatternValue(number, places), places));
 }
 
 // Leading text of codes 0 and 2: the number, "-0" when the value is negative
@@ -165,6 +181,11 @@ std::string FormatDecimal(const double& value, const OutputOptions& options) {
             return Text(numeric::RoundPlaces(split.inches / 12 + split.feet, places)) + (square ? "" : "'");
         case 3:
             return Text(numeric::RoundPlaces(split.feet * 12 + inches, places)) + (square ? "" : "\"");
+        case 4: return Places(units::FromInches(value, units::Metric::Millimeters), places) + "mm";
+        case 5: return Places(units::FromInches(value, units::Metric::Centimeters), places) + "cm";
+        case 6: return Places(units::FromInches(value, units::Metric::Meters), places) + "m";
+        case kSquareYards: return Places(value / 36, places);
+        case kSquareMeters: return Places(units::FromInches(value, units::Metric::Meters), places);
         default:
             return {};
     }
@@ -175,6 +196,32 @@ std::string FormatDimension(const double& value, const OutputOptions& options) {
     if (options.FractionalSelected()) text = FormatFractional(value, options);
     if (options.DecimalSelected()) text = FormatDecimal(value, options);
     return text;
+}
+
+}  // namespace spanwright::mdlDisplay
+
+namespace spanwright::mdlDisplay {
+
+std::string FormatQuantity(const units::Quantity& q, const OutputOptions& options) {
+    if (!q.measured || options.SquareValue() != 1) return FormatDimension(q.value, options);
+    const units::Family family = units::FamilyOf(options);
+    OutputOptions plain = options;
+    plain.square = 0;
+    if (q.degree == 2 || q.degree == 3)
+        return FormatDimension(units::InFamilyUnits(q.value, family, q.degree - 1), options);
+    if (q.degree == 1) {
+        // A length in the family's length form: feet (also for yards, which
+        // have no form of their own), inches, meters.
+        switch (family) {
+            case units::Family::Feet:
+            case units::Family::Yards: plain.format = 2; break;
+            case units::Family::Inches: plain.format = options.DecimalSelected() ? 3 : 2; break;
+            case units::Family::Meters: plain.format = 6; break;
+        }
+        return FormatDimension(q.value, plain);
+    }
+    plain.format = 0;
+    return FormatDimension(units::InFamilyUnits(q.value, family, q.degree), plain);
 }
 
 }  // namespace spanwright::mdlDisplay

@@ -40,6 +40,12 @@ inline OutputOptions Options(std::string_view text) {
     for (std::string key; std::getline(in >> std::ws, key, '=');) {
         int* field = key == "Output" ? &o.output : key == "Format" ? &o.format : key == "Round" ? &o.round
                    : key == "RoundOn" ? &o.round_on : key == "Square" ? &o.square : nullptr;
+        if (key == "Comma") {
+            int comma = 0;
+            if (!(in >> comma)) throw std::invalid_argument("bad option " + key);
+            o.decimalComma = comma == 1;
+            continue;
+        }
         if (!field || !(in >> *field) || (in.peek() != EOF && !std::isspace(in.peek())))
             throw std::invalid_argument("bad option " + key);
     }
@@ -54,12 +60,13 @@ inline std::string ParseResult(std::string_view text) {
 // Runs "3'4-1/2\" + 10 * 2 =" from a fresh total: the display after the
 // last operator, or "Error N" at the first failure; *tag gets the square tag
 // the last step set. An operator with no operand before it takes the display
-// (initially "0"), as on the calculator. std::invalid_argument when an
+// (initially "0"), as on the calculator, and with it the tag the last step
+// set, as the key that turns it into an entry does. std::invalid_argument when an
 // operand is left over.
 inline std::string RunSequence(std::string_view seq, const OutputOptions& options, std::string* tag = nullptr) {
-    double total = 0;
+    units::Quantity total;
     int pending = 0;
-    std::string operand, display = "0";
+    std::string operand, display = "0", lastTag;
     bool stepped = false;
     std::istringstream in{std::string(seq)};
     for (std::string token; in >> token;) {
@@ -68,10 +75,13 @@ inline std::string RunSequence(std::string_view seq, const OutputOptions& option
             operand += (operand.empty() ? "" : " ") + token;
             continue;
         }
-        const mdlDoMath::StepResult step = mdlDoMath::DoMath(total, operand.empty() ? display : operand, pending, options);
+        const std::string carried = operand.empty() ? lastTag : "";
+        const std::string text = operand.empty() ? display + std::string(units::CarryMark(carried)) : operand;
+        const mdlDoMath::StepResult step = mdlDoMath::DoMath(total, text, pending, options, carried);
         if (tag && !step.squareTag.empty()) *tag = step.squareTag;
+        lastTag = step.squareTag;
         if (!step.ok()) return "Error " + std::to_string(step.error);
-        total = step.total;
+        total = step.quantity;
         display = step.text;
         pending = static_cast<int>(op);
         operand = "";

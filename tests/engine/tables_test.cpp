@@ -113,7 +113,8 @@ const Step kSteps[] = {
     {"add", "", 40.5, 1, "10", "4'2-1/2\"", "50.5", ""},
     {"multiply_sets_no_tag_without_square_units", "", 50.5, 3, "2", "8'5\"", "101", ""},
     {"square_inches", "Square=1 Format=0", 40.5, 3, "40.5", "1640-1/4", "1640.25", "tag sqIn"},
-    {"square_feet_divide_by_12", "Output=1 Square=1 Format=0 Round=2", 40.5, 3, "40.5", "11.39", "136.6875",
+    // The area is held in square inches and shown in square feet.
+    {"square_feet_hold_square_inches", "Output=1 Square=1 Format=0 Round=2", 40.5, 3, "40.5", "11.39", "1640.25",
      "tag sqFt"},
     {"stray_dash", "", 7, 0, "3-4", "0", "7", "Error 100: Invalid fractional or decimal input."},
     {"letters", "", 7, 1, "3'x", "0", "7", "Error 13: Invalid input."},

@@ -8,6 +8,8 @@
 //        Tape() "3'4-1/2\"\r\n+ 10\r\n= 4'2-1/2\"\r\n* 2\r\n= 8'5\""
 //   8 / 0 Enter       -> message "Error 11: Division by zero.", Display() "0"
 //   SetSquareUnits(true), 2 * 3 Enter -> Display() "6", SquareTag() "sqIn"
+//   then * 4 Enter                    -> Display() "24", SquareTag() "cuIn", tape "= 24 cuIn"
+//   1 0 0 0 m m Enter                 -> Display() "3'3-3/8\""
 //   Store() on 5'     -> Memory() {"5'"};  Recall(1) puts 5' back as an operand
 #include <cstddef>
 #include <cstdint>
@@ -42,6 +44,7 @@ struct SavedOptions {
     std::optional<int> round;       // rounding list position
     SavedRounding roundOn = SavedRounding::AsTheOutputLeavesIt;
     std::size_t listCount = 10;     // the memory's capacity, from 1 up
+    bool decimalComma = false;      // the locale writes ",": metric entry reads "2,5m" too
 };
 
 // What the options panel shows beside the values in OutputOptions.
@@ -56,7 +59,9 @@ struct OptionsPanel {
 // The lists' items for an output mode (0 fractional, 1 decimal), as the
 // panel fills them:
 //   FormatItems(0, false) -> "None", "Feet and Inches", "Inches"
-//   FormatItems(1, true)  -> "Square Feet", "Square Inches"
+//   FormatItems(1, false) -> "None", "Feet and Inches", "Feet", "Inches",
+//                            "Millimeters", "Centimeters", "Meters"
+//   FormatItems(1, true)  -> "Square Feet", "Square Inches", "Square Yards", "Square Meters"
 //   RoundItems(0) -> "1 Inch" ... "1/256 Inch";  RoundItems(1) -> "1", "0.1" ... "1E-08"
 std::vector<std::string> FormatItems(int mode, bool square);
 const std::vector<std::string>& RoundItems(int mode);
@@ -135,6 +140,7 @@ private:
     bool KeyDigit(int digit);
     bool KeyDot(int);
     bool KeyDirect(int which);
+    bool KeyUnit(int letter);
     bool KeyBack(int);
     bool KeyDelete(int);
     void DotAct();
@@ -181,7 +187,7 @@ private:
     DisplayText display_;  // counts its characters and marks as it changes
     std::string squareTag_;
     int picture_ = 0;
-    double runningTotal_ = 0;
+    units::Quantity runningTotal_;
     int pendingOperator_ = 0;
 
     bool newExpression_ = false;  // the next entry key starts a new operand
@@ -191,6 +197,7 @@ private:
     int historyState_ = 0;        // 0 in an expression, 1 after a result, 2 after clr
     bool newOperand_ = false;     // the display was keyed since the last result
     std::string carriedTag_;      // the square tag this key pass turned into a mark
+    std::string shiftCarriedTag_; // the one a Shift key-down turned, for the key it is held for
     int lastError_ = 0;           // the error number of the last failed evaluation
 
     std::string tape_;

@@ -7,6 +7,7 @@
 //   d.setText("3'4-1/2\"")  -> accessible name "Display", text(0, 8) "3'4-1/2\"",
 //                              one TextUpdated event (old "", new "3'4-1/2\"")
 //   d.setText("3'4-1/2\"")  -> no event: nothing changed
+//   d.SetSpoken("3810 millimeters") -> accessible value and description say it
 // setText hides QLabel::setText: write the caption through a DisplayLabel,
 // never through a QLabel pointer, or the event is lost.
 // The caption is plain text, drawn on one line; one wider than the label
@@ -23,9 +24,17 @@ public:
     explicit DisplayLabel(const QString& accessibleName, QWidget* parent = nullptr);
 
     void setText(const QString& text);
+    // What a reader says for the caption, when that is not the caption
+    // itself ("3810 millimeters" for 3810mm): the accessible value and
+    // description; the text interface keeps the caption, to be spelt.
+    void SetSpoken(const QString& spoken);
+    const QString& Spoken() const { return spoken_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString spoken_;
 };
 
 }  // namespace spanwright

@@ -53,6 +53,8 @@ class MainWindowTest : public QObject {
             {"onscreen", screen.intersects(w.frameGeometry()) && w.frameGeometry().top() >= screen.top() ? "yes" : "no"},
             {"output", w.ForTest().controls.optOutput[0]->isChecked() ? "fractional" : w.ForTest().controls.optOutput[1]->isChecked() ? "decimal" : "none"},
             {"title", w.windowTitle()},     {"display", w.ForTest().controls.lblDisplay->text()},
+            {"tag", w.ForTest().controls.lblSquare->text()},
+            {"spoken", QAccessible::queryAccessibleInterface(w.ForTest().controls.lblDisplay)->text(QAccessible::Value)},
             {"format", w.ForTest().controls.cmbFormat->currentText()}, {"formats", items(w.ForTest().controls.cmbFormat)},
             {"round", w.ForTest().controls.cmbRound->currentText()},   {"rounds", items(w.ForTest().controls.cmbRound)},
             {"square", QString::number(w.ForTest().controls.chkSquare->isChecked())}, {"count", QString::number(w.Core().MemoryCapacity())},
@@ -88,7 +90,7 @@ private slots:
             const bool fractional = w->ForTest().controls.optOutput[0]->isChecked(), square = w->ForTest().controls.chkSquare->isChecked();
             QVERIFY2(!fractional || (w->ForTest().controls.chkRound->isChecked() && !w->ForTest().controls.chkRound->isEnabled()), qPrintable(after));
             QVERIFY2(w->ForTest().controls.cmbRound->isEnabled() == w->ForTest().controls.chkRound->isChecked(), qPrintable(after));
-            QVERIFY2(w->ForTest().controls.cmbFormat->count() == (square ? 1 : 3) + !fractional, qPrintable(after));
+            QVERIFY2(w->ForTest().controls.cmbFormat->count() == (square ? (fractional ? 1 : 4) : (fractional ? 3 : 7)), qPrintable(after));
         };
         links("start-up");
         for (const QString& a : actions.split("; ", Qt::SkipEmptyParts)) {
@@ -140,7 +142,7 @@ private slots:
         frmMain& w = f.Start();
         w.cmdOptions_Click();
         QVERIFY(w.rect().contains(w.ForTest().controls.Frame1->geometry()));
-        for (const QString tag : {"sqFt", "sqIn"})  // the square tag is never cut short
+        for (const QString tag : {"sqFt", "sqIn", "sqYd", "sqM", "cuFt", "cuIn", "cuYd", "cuM"})  // the tag is never cut short
             QVERIFY2(QFontMetrics(w.ForTest().controls.lblSquare->font()).horizontalAdvance(tag) <= w.ForTest().controls.lblSquare->contentsRect().width(),
                      qPrintable(tag));
         for (const QWidget* parent : std::initializer_list<const QWidget*>{&w, w.ForTest().controls.Frame1}) {

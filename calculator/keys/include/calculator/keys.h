@@ -7,6 +7,7 @@
 //   OfTypedCharacter('"')  -> {222, 1}    OfTypedCharacter('f') -> {70, 0}
 //   OfTypedCharacter('=')  -> {13, 0}     (Enter; the window's "=" key is {187, 0})
 //   OfTypedCharacter('\n') -> {13, 0}     OfTypedCharacter('@') -> nothing
+//   OfTypedCharacter('m')  -> {77, 0}     OfTypedCharacter('C') -> {67, 0} (the metric units)
 // Plain C++, no Qt: the platform's key translation includes it too.
 #include <optional>
 
@@ -29,6 +30,7 @@ inline constexpr int kLetterA = 65;       // 65-90 the letters, by their capital
 inline constexpr int kLetterC = 67;
 inline constexpr int kLetterF = 70;
 inline constexpr int kLetterL = 76;       // Ctrl+L opens the layout tools
+inline constexpr int kLetterM = 77;
 inline constexpr int kLetterN = 78;
 inline constexpr int kLetterV = 86;
 inline constexpr int kKeypad0 = 96;       // 96-105 the keypad digits
@@ -50,7 +52,7 @@ struct Key {
     friend bool operator==(const Key&, const Key&) = default;
 };
 
-// A character of typed text: the digits, . ' " f F n N + - * / as a US
+// A character of typed text: the digits, . ' " f F n N m M c C + - * / as a US
 // keyboard types them; "=" and a line feed press Enter.
 constexpr std::optional<Key> OfTypedCharacter(char c) {
     if (c >= '0' && c <= '9') return Key{kDigit0 + (c - '0'), 0};
@@ -62,6 +64,10 @@ constexpr std::optional<Key> OfTypedCharacter(char c) {
         case 'F': return Key{kLetterF, 0};
         case 'n':
         case 'N': return Key{kLetterN, 0};
+        case 'm':
+        case 'M': return Key{kLetterM, 0};
+        case 'c':
+        case 'C': return Key{kLetterC, 0};
         case '+': return Key{kEquals, kShiftDown};
         case '-': return Key{kMinus, 0};
         case '*': return Key{kStar, kShiftDown};

@@ -39,6 +39,8 @@ void PrintTo(const TriangleRow& r, std::ostream* os) { *os << r.name; }
 const TriangleRow kTriangles[] = {
     {"run_and_pitch", {"", "12'", "", "4", ""},
      "rise 4'0\"; run 12'0\"; diagonal 12'7-13/16\"; pitch 4/12; angle 18.43"},
+    {"metric_run", {"", "3657.6mm", "", "4", ""},
+     "rise 4'0\"; run 12'0\"; diagonal 12'7-13/16\"; pitch 4/12; angle 18.43"},
     {"pitch_written_over_12", {"", "12'", "", "4/12", ""},
      "rise 4'0\"; run 12'0\"; diagonal 12'7-13/16\"; pitch 4/12; angle 18.43"},
     {"rise_and_run_3_4_5", {"30'", "40'", "", "", ""}, "rise 30'0\"; run 40'0\"; diagonal 50'0\"; pitch 9/12; angle 36.87"},
@@ -97,6 +99,10 @@ constexpr auto NONE = BuildingCode::None;
 
 const StairRow kStairs[] = {
     {"residential", {"9'", "10\"", "", "", IRC},
+     "risers 14; riser 7-11/16\"; riser_exact 7.714\"; treads 13; tread 10\"; run 10'10\"; diagonal 14'1\"; "
+     "angle 37.65; cut 14 risers at 7-11/16\" make 8'11-5/8\", 3/8\" short; check riser pass 7.714 <= 7.75; "
+     "check tread pass 10 >= 10"},
+    {"metric_rise_and_tread", {"2743.2mm", "25.4cm", "", "", IRC},
      "risers 14; riser 7-11/16\"; riser_exact 7.714\"; treads 13; tread 10\"; run 10'10\"; diagonal 14'1\"; "
      "angle 37.65; cut 14 risers at 7-11/16\" make 8'11-5/8\", 3/8\" short; check riser pass 7.714 <= 7.75; "
      "check tread pass 10 >= 10"},

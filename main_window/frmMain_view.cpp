@@ -40,7 +40,8 @@ void frmMain::Show(const calculator::Outcome& outcome, bool focusBack) {
         // A window made now shows the tape as it is, this act's edits in it.
         const bool made = history_ != nullptr;
         frmHistory& history = History();
-        for (const TapeEdit& edit : made ? outcome.tapeEdits : std::vector<TapeEdit>{}) {
+        for (const TapeEdit& edit : outcome.tapeEdits) {
+            if (!made) break;
             if (edit.kind == TapeEdit::Kind::Append) history.Appended(edit.text);
             else if (edit.kind == TapeEdit::Kind::RemoveLast) history.Removed(edit.text);
             else history.Cleared();
@@ -48,12 +49,18 @@ void frmMain::Show(const calculator::Outcome& outcome, bool focusBack) {
         if (outcome.showLastLine) history.ShowLastLine();
     }
 
-    if (core_.Display() != shownDisplay_) {
+    // Only what changed: a key costs the same whatever the display's length.
+    const bool displayChanged = core_.Display() != shownDisplay_;
+    if (displayChanged) {
         shownDisplay_ = core_.Display();
         lblDisplay->setText(Text(shownDisplay_));
     }
-    lblSquare->setText(Text(core_.SquareTag()));
-    lblDisplay->SetSpoken(Text(calculator::Spoken(core_.Display(), core_.SquareTag())));
+    if (displayChanged || core_.SquareTag() != shownTag_) {
+        shownTag_ = core_.SquareTag();
+        lblSquare->setText(Text(shownTag_));
+        const std::string spoken = calculator::Spoken(shownDisplay_, shownTag_);
+        lblDisplay->SetSpoken(spoken == shownDisplay_ ? QString() : Text(spoken));
+    }
     Picture1->SetPicture(&platform::ImageList1(), core_.Picture());
     MirrorOptions();
     MirrorMemory();

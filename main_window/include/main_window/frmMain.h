@@ -164,6 +164,7 @@ private:
 
     calculator::Calculator core_;
     std::string shownDisplay_;                 // the display text last put on lblDisplay
+    std::string shownTag_;                     // and the tag last put on lblSquare
     std::uint64_t shownMemory_ = ~std::uint64_t{0};  // the memory revision the menu shows
     std::optional<std::pair<OutputOptions, calculator::OptionsPanel>> shownOptions_;  // what the panel shows
     frmHistory* history_ = nullptr;  // a child window: deleted with this one

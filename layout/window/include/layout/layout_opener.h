@@ -1,7 +1,7 @@
 #pragma once
 // Opens the one "Layout Tools" window and keeps it for the run: closing it
 // only hides it, so what was typed is there when it opens again. Its place
-// is saved ("LayoutTop", "LayoutLeft") whenever it closes and when the
+// is saved with the other windows' places whenever it closes and when the
 // program ends, and applied when it is first opened, where it can be seen.
 //   Open() the first time  -> a new window at the saved place, shown
 //   Open() again           -> the same window, raised and activated

@@ -32,6 +32,17 @@ bool BreakEndsAt(std::string_view s, std::size_t end) {
     return end >= 3 && BreakAt(s, end - 3) == 3;
 }
 
+// True when s[i] starts a line break: any break character except the LF of
+// a CR LF pair (the CR already made the break).
+bool StartsBreak(std::string_view s, std::size_t i) {
+    return BreakAt(s, i) > 0 && !(s[i] == kLf && i > 0 && s[i - 1] == kCr);
+}
+
+// The bytes of the line break that starts at s[i], a CR LF pair whole.
+std::size_t BreakLength(std::string_view s, std::size_t i) {
+    return s[i] == kCr && i + 1 < s.size() && s[i + 1] == kLf ? 2 : BreakAt(s, i);
+}
+
 // The first line-break character of s at or after from, else s's size.
 std::size_t FindBreak(std::string_view s, std::size_t from) {
     for (std::size_t i = from; i < s.size(); ++i) {
@@ -51,10 +62,6 @@ HistoryText::HistoryText(QTextDocument* shown, const std::string& tape) : shown_
     Appended(tape_);  // a tape kept before the view began shows whole
 }
 
-bool HistoryText::StartsBreak(std::size_t i) const {
-    return BreakAt(tape_, i) > 0 && !(tape_[i] == kLf && i > 0 && tape_[i - 1] == kCr);
-}
-
 void HistoryText::Appended(std::string_view added) {
     if (added.empty() || added.size() > tape_.size()) return;
     const std::string_view tape = tape_;
@@ -63,7 +70,7 @@ void HistoryText::Appended(std::string_view added) {
     // The characters before the first new break extend the last line; an
     // LF that completes a CR LF pair belongs to the break before it.
     std::size_t at = from;
-    if (BreakAt(tape, at) > 0 && !StartsBreak(at)) lastLineStart_ = ++at;
+    if (BreakAt(tape, at) > 0 && !StartsBreak(tape, at)) lastLineStart_ = ++at;
     const std::size_t extendFrom = at;
     at = FindBreak(tape, at);
 
@@ -79,7 +86,7 @@ void HistoryText::Appended(std::string_view added) {
     }
     while (at < tape.size()) {
         shown += QChar(QChar::ParagraphSeparator);
-        at += (tape[at] == kCr && at + 1 < tape.size() && tape[at + 1] == kLf) ? 2 : BreakAt(tape, at);
+        at += BreakLength(tape, at);
         lastLineStart_ = at;
         at = FindBreak(tape, at);  // a CR LF pair was passed whole, so each break found starts one
         const std::string_view line = tape.substr(lastLineStart_, at - lastLineStart_);
@@ -114,7 +121,7 @@ void HistoryText::Removed(std::string_view removed) {
         const std::string before = end > 0 ? std::string(1, tape_[end - 1]) : std::string();
         const std::string old = before + std::string(removed.substr(0, lastLineStart_ - end));
         for (std::size_t i = before.size(); i < old.size(); ++i)
-            if (BreakAt(old, i) > 0 && !(old[i] == kLf && i > 0 && old[i - 1] == kCr)) --block;
+            if (StartsBreak(old, i)) --block;
         lastLineStart_ = end;
         while (lastLineStart_ > 0 && !BreakEndsAt(tape_, lastLineStart_)) --lastLineStart_;
     }
@@ -127,7 +134,7 @@ std::string_view HistoryText::Line(int block) const {
     for (int n = 0; n < block; ++n) {
         const std::size_t at = FindBreak(tape, start);
         if (at == tape.size()) return {};
-        start = at + ((tape[at] == kCr && at + 1 < tape.size() && tape[at + 1] == kLf) ? 2 : BreakAt(tape, at));
+        start = at + BreakLength(tape, at);
     }
     return tape.substr(start, FindBreak(tape, start) - start);
 }

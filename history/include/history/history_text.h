@@ -44,9 +44,6 @@ public:
     std::string_view Line(int block) const;
 
 private:
-    // True when tape_[i] starts a line break: any break character except
-    // the LF of a CR LF pair (the CR already made the break).
-    bool StartsBreak(std::size_t i) const;
     // Shows the last line anew from the document's block `block` on,
     // which replaces that block and every one after it.
     void ShowLastLineFrom(int block);

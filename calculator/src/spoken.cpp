@@ -15,16 +15,15 @@ std::string_view UnitWord(units::Family family) {
     return {};
 }
 
-// The metric unit a display ends in, after a character that is no letter.
+// The metric unit a display ends in, after a digit or a point.
 std::string_view MetricWord(std::string_view display, std::size_t* length) {
-    static constexpr std::pair<std::string_view, std::string_view> kUnits[] = {
-        {"mm", "millimeters"}, {"cm", "centimeters"}, {"m", "meters"}};
-    for (const auto& [unit, word] : kUnits) {
-        if (display.size() <= unit.size() || !display.ends_with(unit)) continue;
-        const char before = display[display.size() - unit.size() - 1];
+    for (const units::Metric unit : units::kMetricUnits) {
+        const std::string_view symbol = units::Symbol(unit);
+        if (display.size() <= symbol.size() || !display.ends_with(symbol)) continue;
+        const char before = display[display.size() - symbol.size() - 1];
         if ((before >= '0' && before <= '9') || before == '.') {
-            *length = unit.size();
-            return word;
+            *length = symbol.size();
+            return units::Name(unit);
         }
     }
     return {};

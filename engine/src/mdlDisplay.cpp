@@ -181,9 +181,12 @@ std::string FormatDecimal(const double& value, const OutputOptions& options) {
             return Text(numeric::RoundPlaces(split.inches / 12 + split.feet, places)) + (square ? "" : "'");
         case 3:
             return Text(numeric::RoundPlaces(split.feet * 12 + inches, places)) + (square ? "" : "\"");
-        case 4: return Places(units::FromInches(value, units::Metric::Millimeters), places) + "mm";
-        case 5: return Places(units::FromInches(value, units::Metric::Centimeters), places) + "cm";
-        case 6: return Places(units::FromInches(value, units::Metric::Meters), places) + "m";
+        case 4:
+        case 5:
+        case 6: {
+            const units::Metric unit = units::kMetricUnits[code - 4];
+            return Places(units::FromInches(value, unit), places) + std::string(units::Symbol(unit));
+        }
         case kSquareYards: return Places(value / 36, places);
         case kSquareMeters: return Places(units::FromInches(value, units::Metric::Meters), places);
         default:

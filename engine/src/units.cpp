@@ -5,6 +5,17 @@
 
 namespace spanwright::units {
 
+namespace {
+struct MetricUnit {
+    std::string_view symbol;
+    std::string_view name;
+};
+constexpr MetricUnit kNames[] = {{"mm", "millimeters"}, {"cm", "centimeters"}, {"m", "meters"}};
+}  // namespace
+
+std::string_view Symbol(Metric unit) { return kNames[static_cast<int>(unit)].symbol; }
+std::string_view Name(Metric unit) { return kNames[static_cast<int>(unit)].name; }
+
 Ratio InchesPer(Metric unit) {
     switch (unit) {
         case Metric::Millimeters: return {10, 254};

@@ -18,6 +18,12 @@ namespace spanwright::units {
 // A metric unit of an operand or a result.
 enum class Metric { Millimeters, Centimeters, Meters };
 
+// A unit's symbol and its name in words, in one table:
+//   Symbol(Millimeters) -> "mm"   Name(Centimeters) -> "centimeters"
+std::string_view Symbol(Metric unit);
+std::string_view Name(Metric unit);
+inline constexpr Metric kMetricUnits[] = {Metric::Millimeters, Metric::Centimeters, Metric::Meters};
+
 // Inches per unit as num / den.
 struct Ratio {
     double num;
